@@ -1,0 +1,40 @@
+#include "figures/piecelook.h"
+
+namespace {
+
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kDarkBlue{0, 0, 128};
+constexpr Rgb kOrange{255, 128, 0};
+constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kGreen{0, 128, 0};
+constexpr Rgb kLightOrange{255, 224, 192};
+
+bool even(int index)
+{
+    return index % 2 == 0;
+}
+
+} // namespace
+
+PieceLook segmentPieceLook(int index)
+{
+    return even(index) ? PieceLook{kRed, kRed} : PieceLook{kBlue, kBlue};
+}
+
+PieceLook rectanglePieceLook(RectangleSide side, int index)
+{
+    switch (side) {
+    case RectangleSide::Altezza1:
+    case RectangleSide::Altezza2:
+        return even(index) ? PieceLook{kOrange, kRed} : PieceLook{kBlue, kDarkBlue};
+    case RectangleSide::Base2:
+        // The first piece of the top side carries a light orange border in the design.
+        if (index == 0)
+            return {kYellow, kLightOrange};
+        [[fallthrough]];
+    case RectangleSide::Base1:
+        break;
+    }
+    return even(index) ? PieceLook{kYellow, kYellow} : PieceLook{kGreen, kGreen};
+}

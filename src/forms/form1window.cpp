@@ -1,0 +1,383 @@
+#include "forms/form1window.h"
+
+#include "figures/figureframe.h"
+#include "figures/piecelook.h"
+#include "forms/classificaform.h"
+#include "forms/clicklabel.h"
+#include "screen/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kTickMs = 1000;
+constexpr int kEnter = 13;
+
+QColor toQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment alignment(Align a)
+{
+    switch (a) {
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+void setPaletteColour(QWidget* w, QPalette::ColorRole role, std::optional<Rgb> colour)
+{
+    if (!colour)
+        return;
+    QPalette p = w->palette();
+    p.setColor(role, toQColor(*colour));
+    w->setPalette(p);
+}
+
+constexpr Ctl kSegmentFrames[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
+constexpr Ctl kRectangleFrames[] = {Ctl::FrRet1, Ctl::FrRet2, Ctl::FrRet3};
+
+} // namespace
+
+Form1Window::Form1Window(PlatformServices services, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), services_(services),
+      logic_(modulo_, {services.clock, services.random, services.pause, services.screen,
+                       services.audio, *this}),
+      shown_(logic_.stage())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString());
+    setAutoFillBackground(true);
+    creaControlli();
+    collegaEventi();
+    timer1_.setInterval(kTickMs);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        logic_.Timer1_Timer();
+        aggiorna();
+    });
+    timer1_.start();
+}
+
+Form1Window::~Form1Window() = default;
+
+void Form1Window::creaControlli()
+{
+    for (const ControlDesign& d : form1Design()) {
+        QWidget* container = d.inFrame1 ? control(Ctl::Frame1) : this;
+        QWidget* w = nullptr;
+        switch (d.kind) {
+        case ControlKind::Frame:
+            if (d.id == Ctl::Frame1) {
+                auto* frame = new QFrame(container);
+                frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+                frame->setAutoFillBackground(true);
+                setPaletteColour(frame, QPalette::Window, d.back);
+                w = frame;
+            } else {
+                auto* figure = new FigureFrame(container);
+                if (d.back)
+                    figure->setBackground(toQColor(*d.back));
+                w = figure;
+            }
+            break;
+        case ControlKind::Label: {
+            auto* label = new ClickLabel(container);
+            label->setAlignment(alignment(d.align));
+            label->setAutoFillBackground(d.opaque);
+            label->setWordWrap(false);
+            if (d.opaque)
+                setPaletteColour(label, QPalette::Window, d.back);
+            setPaletteColour(label, QPalette::WindowText, d.fore);
+            w = label;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(container);
+            edit->setAlignment(Qt::AlignHCenter);
+            // Text boxes are no tab stops: the program puts the focus where the answer goes.
+            edit->setFocusPolicy(Qt::ClickFocus);
+            setPaletteColour(edit, QPalette::Text, d.fore);
+            edit->installEventFilter(this);
+            w = edit;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(container);
+            button->setAutoDefault(false);
+            setPaletteColour(button, QPalette::Button, d.back);
+            w = button;
+            break;
+        }
+        }
+        w->setObjectName(toQString(d.name));
+        w->setVisible(d.visible);
+        widgets_[static_cast<std::size_t>(index(d.id))] = w;
+    }
+    // Labels are painted on their container's surface, beneath its frames,
+    // boxes and buttons.
+    for (const ControlDesign& d : form1Design())
+        if (d.kind == ControlKind::Label)
+            control(d.id)->lower();
+    for (int i = 0; i < 3; ++i) {
+        segmentFrames_[static_cast<std::size_t>(i)] =
+            static_cast<FigureFrame*>(control(kSegmentFrames[i]));
+        rectangleFrames_[static_cast<std::size_t>(i)] =
+            static_cast<FigureFrame*>(control(kRectangleFrames[i]));
+    }
+    shownOnce_ = false;
+    aggiorna();
+}
+
+void Form1Window::collegaEventi()
+{
+    auto onClick = [this](Ctl id, void (Form1::*handler)()) {
+        auto run = [this, handler] {
+            (logic_.*handler)();
+            aggiorna();
+        };
+        QWidget* w = control(id);
+        if (auto* button = qobject_cast<QPushButton*>(w))
+            connect(button, &QPushButton::clicked, this, run);
+        else if (auto* label = qobject_cast<ClickLabel*>(w))
+            connect(label, &ClickLabel::clicked, this, run);
+        else if (auto* figure = qobject_cast<FigureFrame*>(w))
+            connect(figure, &FigureFrame::clicked, this, run);
+    };
+    onClick(Ctl::VIA, &Form1::VIA_Click);
+    onClick(Ctl::Command1, &Form1::Command1_Click);
+    onClick(Ctl::FINE, &Form1::FINE_Click);
+    onClick(Ctl::FrSegmento1, &Form1::FrSegmento1_Click);
+    onClick(Ctl::FrSegmento2, &Form1::FrSegmento2_Click);
+    onClick(Ctl::FrSegmento3, &Form1::FrSegmento3_Click);
+    onClick(Ctl::LbSegmento1, &Form1::LbSegmento1_Click);
+    onClick(Ctl::LbSegmento2, &Form1::LbSegmento2_Click);
+    onClick(Ctl::LbSegmento3, &Form1::LbSegmento3_Click);
+    onClick(Ctl::LbRisposta1, &Form1::LbRisposta1_Click);
+    onClick(Ctl::LbRisposta2, &Form1::LbRisposta2_Click);
+    onClick(Ctl::LbRisposta3, &Form1::LbRisposta3_Click);
+    onClick(Ctl::FrRet1, &Form1::FrRet1_Click);
+    onClick(Ctl::FrRet2, &Form1::FrRet2_Click);
+    onClick(Ctl::FrRet3, &Form1::FrRet3_Click);
+
+    for (Ctl box : {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4}) {
+        auto* edit = static_cast<QLineEdit*>(control(box));
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, box](const QString& text) { logic_.setText(box, text.toStdString()); });
+    }
+}
+
+void Form1Window::start(bool fullScreen)
+{
+    logic_.Form_Load();
+    const double tpp = services_.screen.twipsPerPixel();
+    setGeometry(0, 0, twipsToPixels(services_.screen.widthTwips(), tpp),
+                twipsToPixels(services_.screen.heightTwips(), tpp));
+    aggiorna();
+    if (fullScreen)
+        showFullScreen();
+    else
+        show();
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        for (Ctl box : {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4})
+            if (watched == control(box))
+                return keyPress(box, static_cast<QKeyEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form1Window::keyPress(Ctl box, QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    // A held Enter repeats: only a fresh press judges an answer.
+    if (event->isAutoRepeat())
+        return true;
+    int tasto = kEnter;
+    logic_.setText(box, static_cast<QLineEdit*>(control(box))->text().toStdString());
+    switch (box) {
+    case Ctl::Text1:
+        logic_.Text1_KeyPress(tasto);
+        break;
+    case Ctl::Inp1:
+        logic_.Inp1_KeyPress(tasto);
+        break;
+    case Ctl::Inp2:
+        logic_.Inp2_KeyPress(tasto);
+        break;
+    case Ctl::Inp3:
+        logic_.Inp3_KeyPress(tasto);
+        break;
+    case Ctl::Inp4:
+        logic_.Inp4_KeyPress(tasto);
+        break;
+    default:
+        break;
+    }
+    aggiorna();
+    return true;
+}
+
+void Form1Window::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const double tpp = services_.screen.twipsPerPixel();
+    logic_.setWindowSize(width() * tpp, height() * tpp);
+    logic_.Form_Resize();
+    aggiorna();
+}
+
+void Form1Window::closeEvent(QCloseEvent* event)
+{
+    logic_.Form_Unload();
+    event->accept();
+    termina();
+}
+
+void Form1Window::aggiorna()
+{
+    const Stage& stage = logic_.stage();
+    const bool frameMoved =
+        !shownOnce_ || shown_[Ctl::Frame1].geometry != stage[Ctl::Frame1].geometry;
+    for (const ControlDesign& d : form1Design()) {
+        const bool unchanged = shownOnce_ && shown_[d.id] == stage[d.id];
+        if (unchanged && !(d.inFrame1 && frameMoved))
+            continue;
+        applicaControllo(d.id);
+    }
+    if (!shownOnce_ || shown_.back != stage.back) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, toQColor(stage.back));
+        setPalette(p);
+    }
+    applicaFigure();
+    if (stage.focus && stage.focusRequests != focusShown_) {
+        focusShown_ = stage.focusRequests;
+        control(*stage.focus)->setFocus(Qt::OtherFocusReason);
+    }
+    shown_ = stage;
+    shownOnce_ = true;
+}
+
+void Form1Window::applicaControllo(Ctl id)
+{
+    const Stage& stage = logic_.stage();
+    const ControlDesign& d = design(id);
+    const ControlState& c = stage[id];
+    QWidget* w = control(id);
+    const double tpp = services_.screen.twipsPerPixel();
+
+    double containerLeft = 0;
+    double containerTop = 0;
+    if (d.inFrame1) {
+        containerLeft = stage[Ctl::Frame1].geometry.left;
+        containerTop = stage[Ctl::Frame1].geometry.top;
+    }
+    const ScalableGeometry& g = c.geometry;
+    const PixelRect r =
+        toPixels(containerLeft, containerTop, g.left, g.top, g.width, g.height, tpp);
+
+    QFont font(toQString(d.font.face));
+    font.setPointSizeF(std::max(1.0f, g.fontSize));
+    font.setBold(d.font.bold);
+    if (w->font() != font)
+        w->setFont(font);
+
+    const QString text = QString::fromStdString(c.text);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text() != text)
+            label->setText(text);
+        if (d.opaque)
+            setPaletteColour(label, QPalette::Window, c.back);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        if (button->text() != text)
+            button->setText(text);
+    }
+
+    if (d.autoSize) {
+        // Auto-size labels keep their left and top edge and follow their text.
+        w->move(r.x, r.y);
+        w->adjustSize();
+    } else {
+        w->setGeometry(r.x, r.y, std::max(0, r.width), std::max(0, r.height));
+    }
+    if (w->isEnabled() != c.enabled)
+        w->setEnabled(c.enabled);
+    if (w->isVisibleTo(w->parentWidget()) != c.visible)
+        w->setVisible(c.visible);
+}
+
+void Form1Window::applicaFigure()
+{
+    const Stage& stage = logic_.stage();
+    const double tpp = services_.screen.twipsPerPixel();
+    auto painted = [tpp](const ScalableGeometry& frame, const PieceGeometry& p, PieceLook look) {
+        const PixelRect r = toPixels(frame.left, frame.top, p.left, p.top, p.width, p.height, tpp);
+        return PaintedPiece{QRect(r.x, r.y, r.width, r.height), toQColor(look.fill),
+                            toQColor(look.border)};
+    };
+
+    for (std::size_t f = 0; f < 3; ++f) {
+        const ScalableGeometry& frame = stage[kSegmentFrames[f]].geometry;
+        std::vector<PaintedPiece> pieces;
+        const auto& seg = stage.segmenti[f].pieces;
+        for (std::size_t i = 0; i < seg.size(); ++i)
+            if (seg[i].visible)
+                pieces.push_back(painted(frame, seg[i], segmentPieceLook(static_cast<int>(i))));
+        segmentFrames_[f]->setPieces(std::move(pieces));
+    }
+
+    for (std::size_t f = 0; f < 3; ++f) {
+        const ScalableGeometry& frame = stage[kRectangleFrames[f]].geometry;
+        const RectangleFigure& fig = stage.rettangoli[f];
+        std::vector<PaintedPiece> pieces;
+        auto side = [&](const std::array<PieceGeometry, 8>& arr, RectangleSide which) {
+            for (std::size_t i = 0; i < arr.size(); ++i)
+                if (arr[i].visible)
+                    pieces.push_back(
+                        painted(frame, arr[i], rectanglePieceLook(which, static_cast<int>(i))));
+        };
+        side(fig.altezza1, RectangleSide::Altezza1);
+        side(fig.altezza2, RectangleSide::Altezza2);
+        side(fig.base1, RectangleSide::Base1);
+        side(fig.base2, RectangleSide::Base2);
+        rectangleFrames_[f]->setPieces(std::move(pieces));
+    }
+}
+
+void Form1Window::mostraClassifica(std::optional<double> topTwips)
+{
+    apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel());
+}
+
+void Form1Window::termina()
+{
+    if (terminator_)
+        terminator_();
+    else
+        QCoreApplication::quit();
+}
