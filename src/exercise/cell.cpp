@@ -4,13 +4,11 @@
 
 #include <stdexcept>
 
-bool isEmpty(const Cell& cell)
-{
+bool isEmpty(const Cell& cell) {
     return std::holds_alternative<std::monostate>(cell);
 }
 
-double cellNumber(const Cell& cell)
-{
+double cellNumber(const Cell& cell) {
     if (const auto* i = std::get_if<std::int16_t>(&cell))
         return *i;
     if (const auto* f = std::get_if<float>(&cell))
@@ -20,8 +18,7 @@ double cellNumber(const Cell& cell)
     return 0.0;
 }
 
-std::string cellText(const Cell& cell)
-{
+std::string cellText(const Cell& cell) {
     if (const auto* s = std::get_if<std::string>(&cell))
         return *s;
     if (const auto* i = std::get_if<std::int16_t>(&cell))
@@ -34,23 +31,18 @@ std::string cellText(const Cell& cell)
 }
 
 CellTable::CellTable(int rows, int cols)
-    : rows_(rows), cols_(cols), cells_(static_cast<std::size_t>(rows * cols))
-{
-}
+    : rows_(rows), cols_(cols), cells_(static_cast<std::size_t>(rows * cols)) {}
 
-int CellTable::index(int row, int col) const
-{
+int CellTable::index(int row, int col) const {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
         throw std::out_of_range("cell outside the table");
     return row * cols_ + col;
 }
 
-Cell& CellTable::operator()(int row, int col)
-{
+Cell& CellTable::operator()(int row, int col) {
     return cells_[static_cast<std::size_t>(index(row, col))];
 }
 
-const Cell& CellTable::operator()(int row, int col) const
-{
+const Cell& CellTable::operator()(int row, int col) const {
     return cells_[static_cast<std::size_t>(index(row, col))];
 }

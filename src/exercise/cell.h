@@ -21,14 +21,14 @@ std::string cellText(const Cell& cell);
 // A read or write outside it throws std::out_of_range: no caller should ever
 // make one, and a silent wrong cell would be worse than a loud fault.
 class CellTable {
-public:
+  public:
     CellTable(int rows, int cols);
     int rows() const { return rows_; }
     int cols() const { return cols_; }
     Cell& operator()(int row, int col);
     const Cell& operator()(int row, int col) const;
 
-private:
+  private:
     int index(int row, int col) const;
     int rows_;
     int cols_;

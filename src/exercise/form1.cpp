@@ -25,37 +25,32 @@ constexpr Rgb kAvvisoCyan{192, 255, 255};   // stored &H00FFFFC0
 
 // The registered controls, in the alphabetical order of their names.
 constexpr Ctl kRegistered[] = {
-    Ctl::avviso,      Ctl::Command1,    Ctl::FINE,        Ctl::Frame1,      Ctl::FrRet1,
-    Ctl::FrRet2,      Ctl::FrRet3,      Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3,
-    Ctl::gratifica,   Ctl::Inp1,        Ctl::Inp2,        Ctl::Inp3,        Ctl::Inp4,
-    Ctl::LbCodice,    Ctl::LbDOMANDA,   Ctl::LbErrori,    Ctl::LbRisposta1, Ctl::LbRisposta2,
-    Ctl::LbRisposta3, Ctl::LbRisposte,  Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3,
-    Ctl::LbSub1,      Ctl::LbSub2,      Ctl::LbSub3,      Ctl::LbSub4,      Ctl::LbTempo,
+    Ctl::avviso,      Ctl::Command1,   Ctl::FINE,        Ctl::Frame1,      Ctl::FrRet1,
+    Ctl::FrRet2,      Ctl::FrRet3,     Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3,
+    Ctl::gratifica,   Ctl::Inp1,       Ctl::Inp2,        Ctl::Inp3,        Ctl::Inp4,
+    Ctl::LbCodice,    Ctl::LbDOMANDA,  Ctl::LbErrori,    Ctl::LbRisposta1, Ctl::LbRisposta2,
+    Ctl::LbRisposta3, Ctl::LbRisposte, Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3,
+    Ctl::LbSub1,      Ctl::LbSub2,     Ctl::LbSub3,      Ctl::LbSub4,      Ctl::LbTempo,
     Ctl::Text1,       Ctl::VIA,
 };
 
-Cell integer(int value)
-{
+Cell integer(int value) {
     return Cell{static_cast<std::int16_t>(value)};
 }
 
 } // namespace
 
 Form1::Form1(Modulo1& modulo, Form1Services services)
-    : m_(modulo), s_(services), stage_(stageFromDesign())
-{
-}
+    : m_(modulo), s_(services), stage_(stageFromDesign()) {}
 
-void Form1::registraControlli()
-{
+void Form1::registraControlli() {
     ridimschermo_.formdaridim = &stage_.window;
     int i = 1;
     for (Ctl id : kRegistered)
         ridimschermo_.controlli[static_cast<std::size_t>(i++)] = &stage_[id].geometry;
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     ridimschermo_.ncontrolli = kCapacity;
     ridimschermo_.preparatabelle();
     registraControlli();
@@ -71,29 +66,24 @@ void Form1::Form_Load()
     riempiDomande(m_);
 }
 
-void Form1::setWindowSize(double widthTwips, double heightTwips)
-{
+void Form1::setWindowSize(double widthTwips, double heightTwips) {
     stage_.window.width = static_cast<float>(widthTwips);
     stage_.window.height = static_cast<float>(heightTwips);
 }
 
-void Form1::Form_Resize()
-{
+void Form1::Form_Resize() {
     ridimschermo_.ridimensiona();
 }
 
-void Form1::setText(Ctl box, std::string text)
-{
+void Form1::setText(Ctl box, std::string text) {
     stage_[box].text = std::move(text);
 }
 
-void Form1::Form_Unload()
-{
+void Form1::Form_Unload() {
     closed_ = true;
 }
 
-void Form1::VIA_Click()
-{
+void Form1::VIA_Click() {
     if (pausing_ || closed_)
         return;
 
@@ -125,8 +115,7 @@ void Form1::VIA_Click()
     stage_[Ctl::VIA].visible = false;
 }
 
-void Form1::puliscistage()
-{
+void Form1::puliscistage() {
     nascondisegmenti();
     stage_[Ctl::Text1].visible = false;
     for (Ctl c : {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3, Ctl::LbSub1, Ctl::LbSub2,
@@ -141,8 +130,7 @@ void Form1::puliscistage()
         stage_[c].visible = false;
 }
 
-void Form1::fineSerie()
-{
+void Form1::fineSerie() {
     auto errori = static_cast<std::int16_t>(m_.nerrori);
     classifica(errori);
     m_.nrisposte = 0;
@@ -151,8 +139,7 @@ void Form1::fineSerie()
     mostraContatore(Ctl::LbRisposte, 0);
 }
 
-void Form1::finePassaggio()
-{
+void Form1::finePassaggio() {
     stage_[Ctl::avviso].text = kAvvisoPassEnd;
     stage_[Ctl::VIA].visible = true;
     // This showing opens lower down, its top at a fourteenth of the screen height.
@@ -178,8 +165,7 @@ void Form1::finePassaggio()
     m_.temposerie = s_.clock.seconds();
 }
 
-void Form1::estraiDomanda()
-{
+void Form1::estraiDomanda() {
     // Redraw until the drawn question has not been put yet in this pass; at
     // least one is free, since the end of a pass clears the flags.
     do {
@@ -190,8 +176,7 @@ void Form1::estraiDomanda()
     m_.domandefatte[static_cast<std::size_t>(m_.ndomanda)] = 1;
 }
 
-void Form1::mostraDomanda()
-{
+void Form1::mostraDomanda() {
     const int kind = tipoDomanda();
     auto column = [this](int c) -> const Cell& { return m_.domande(m_.ndomanda, c); };
     const std::string text = cellText(column(1));
@@ -257,8 +242,7 @@ void Form1::mostraDomanda()
     }
 }
 
-void Form1::alternaSfondoAvviso()
-{
+void Form1::alternaSfondoAvviso() {
     if (m_.sfondoalterno) {
         stage_[Ctl::avviso].back = kAvvisoYellow;
         m_.sfondoalterno = false;
@@ -268,23 +252,19 @@ void Form1::alternaSfondoAvviso()
     }
 }
 
-int Form1::tipoDomanda() const
-{
+int Form1::tipoDomanda() const {
     return static_cast<int>(cellNumber(m_.domande(m_.ndomanda, 0)));
 }
 
-int Form1::attesa() const
-{
+int Form1::attesa() const {
     return static_cast<int>(cellNumber(m_.soluzioni(m_.ndomanda, 1)));
 }
 
-void Form1::chiediFuoco(Ctl box)
-{
+void Form1::chiediFuoco(Ctl box) {
     stage_.focus = box;
     ++stage_.focusRequests;
 }
 
-void Form1::mostraContatore(Ctl label, int value)
-{
+void Form1::mostraContatore(Ctl label, int value) {
     stage_[label].text = std::to_string(value);
 }

@@ -17,7 +17,7 @@ class Screen;
 
 // What the logic needs of the window that shows it.
 class Form1View {
-public:
+  public:
     virtual ~Form1View() = default;
     // Shows the stage as it is now; called before the logic holds the thread
     // (a feedback pause, a modal results window), so the pupil sees the message.
@@ -43,7 +43,7 @@ struct Form1Services {
 // handlers, feedback, counters and the timer. It works on the series state in
 // `Modulo1` and on the stage, which the window paints.
 class Form1 {
-public:
+  public:
     Form1(Modulo1& modulo, Form1Services services);
 
     Stage& stage() { return stage_; }
@@ -96,11 +96,14 @@ public:
     void dimensionaSeg1(const Cell& orientamento, const Cell& numeroSegmenti);
     void dimensionaSeg2(const Cell& orientamento, const Cell& numeroSegmenti);
     void dimensionaSeg3(const Cell& orientamento, const Cell& numeroSegmenti);
-    void dimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase, const Cell& pixelFrame);
-    void AdimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase, const Cell& pixelFrame);
-    void BdimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase, const Cell& pixelFrame);
+    void dimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase,
+                       const Cell& pixelFrame);
+    void AdimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase,
+                        const Cell& pixelFrame);
+    void BdimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase,
+                        const Cell& pixelFrame);
 
-private:
+  private:
     void registraControlli();
     void puliscistage();
     void fineSerie();

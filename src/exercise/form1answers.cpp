@@ -30,8 +30,7 @@ constexpr std::array<Step, 4> kSteps = {{
 
 } // namespace
 
-void Form1::rispostaCliccata(int tipoRichiesto, int posizione)
-{
+void Form1::rispostaCliccata(int tipoRichiesto, int posizione) {
     if (pausing_ || closed_)
         return;
     if (tipoDomanda() != tipoRichiesto)
@@ -44,22 +43,45 @@ void Form1::rispostaCliccata(int tipoRichiesto, int posizione)
     }
 }
 
-void Form1::FrSegmento1_Click() { rispostaCliccata(kClickSegment, 1); }
-void Form1::FrSegmento2_Click() { rispostaCliccata(kClickSegment, 2); }
-void Form1::FrSegmento3_Click() { rispostaCliccata(kClickSegment, 3); }
-void Form1::LbSegmento1_Click() { rispostaCliccata(kClickSegment, 1); }
-void Form1::LbSegmento2_Click() { rispostaCliccata(kClickSegment, 2); }
-void Form1::LbSegmento3_Click() { rispostaCliccata(kClickSegment, 3); }
-void Form1::LbRisposta1_Click() { rispostaCliccata(kClickAnswer, 1); }
-void Form1::LbRisposta2_Click() { rispostaCliccata(kClickAnswer, 2); }
-void Form1::LbRisposta3_Click() { rispostaCliccata(kClickAnswer, 3); }
+void Form1::FrSegmento1_Click() {
+    rispostaCliccata(kClickSegment, 1);
+}
+void Form1::FrSegmento2_Click() {
+    rispostaCliccata(kClickSegment, 2);
+}
+void Form1::FrSegmento3_Click() {
+    rispostaCliccata(kClickSegment, 3);
+}
+void Form1::LbSegmento1_Click() {
+    rispostaCliccata(kClickSegment, 1);
+}
+void Form1::LbSegmento2_Click() {
+    rispostaCliccata(kClickSegment, 2);
+}
+void Form1::LbSegmento3_Click() {
+    rispostaCliccata(kClickSegment, 3);
+}
+void Form1::LbRisposta1_Click() {
+    rispostaCliccata(kClickAnswer, 1);
+}
+void Form1::LbRisposta2_Click() {
+    rispostaCliccata(kClickAnswer, 2);
+}
+void Form1::LbRisposta3_Click() {
+    rispostaCliccata(kClickAnswer, 3);
+}
 // The left frame shows choice 1, the middle one choice 2.
-void Form1::FrRet2_Click() { rispostaCliccata(kClickRectangle, 1); }
-void Form1::FrRet1_Click() { rispostaCliccata(kClickRectangle, 2); }
-void Form1::FrRet3_Click() { rispostaCliccata(kClickRectangle, 3); }
+void Form1::FrRet2_Click() {
+    rispostaCliccata(kClickRectangle, 1);
+}
+void Form1::FrRet1_Click() {
+    rispostaCliccata(kClickRectangle, 2);
+}
+void Form1::FrRet3_Click() {
+    rispostaCliccata(kClickRectangle, 3);
+}
 
-void Form1::Text1_KeyPress(int& tasto)
-{
+void Form1::Text1_KeyPress(int& tasto) {
     if (tasto != kEnter || pausing_ || closed_)
         return;
     const auto value = answerValue(stage_[Ctl::Text1].text);
@@ -74,13 +96,20 @@ void Form1::Text1_KeyPress(int& tasto)
     }
 }
 
-void Form1::Inp1_KeyPress(int& tasto) { inpKeyPress(1, tasto); }
-void Form1::Inp2_KeyPress(int& tasto) { inpKeyPress(2, tasto); }
-void Form1::Inp3_KeyPress(int& tasto) { inpKeyPress(3, tasto); }
-void Form1::Inp4_KeyPress(int& tasto) { inpKeyPress(4, tasto); }
+void Form1::Inp1_KeyPress(int& tasto) {
+    inpKeyPress(1, tasto);
+}
+void Form1::Inp2_KeyPress(int& tasto) {
+    inpKeyPress(2, tasto);
+}
+void Form1::Inp3_KeyPress(int& tasto) {
+    inpKeyPress(3, tasto);
+}
+void Form1::Inp4_KeyPress(int& tasto) {
+    inpKeyPress(4, tasto);
+}
 
-void Form1::inpKeyPress(int n, int& tasto)
-{
+void Form1::inpKeyPress(int n, int& tasto) {
     if (tasto != kEnter || pausing_ || closed_)
         return;
     const Step& step = kSteps[static_cast<std::size_t>(n - 1)];

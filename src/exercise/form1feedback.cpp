@@ -16,8 +16,7 @@ constexpr double kPauseSeconds = 1.0;
 
 } // namespace
 
-void Form1::pausa()
-{
+void Form1::pausa() {
     // Let the pupil see the message (and the orange window) before the thread is held.
     s_.view.aggiorna();
     pausing_ = true;
@@ -25,8 +24,7 @@ void Form1::pausa()
     pausing_ = false;
 }
 
-void Form1::flashsbagliato()
-{
+void Form1::flashsbagliato() {
     stage_[Ctl::gratifica].text = kSbagliato;
     s_.audio.suona("sbagliato1");
     stage_.back = form1::kWrongBack;
@@ -39,8 +37,7 @@ void Form1::flashsbagliato()
     mostraContatore(Ctl::LbErrori, ++m_.nerrori);
 }
 
-void Form1::flashbravo()
-{
+void Form1::flashbravo() {
     stage_[Ctl::gratifica].text = kBravo;
     s_.audio.suonaesatto("esatto");
     stage_.enabled = false;
@@ -50,8 +47,7 @@ void Form1::flashbravo()
     mostraContatore(Ctl::LbRisposte, ++m_.nrisposte);
 }
 
-void Form1::Timer1_Timer()
-{
+void Form1::Timer1_Timer() {
     // The time display is not refreshed while a pause holds the window.
     if (pausing_)
         return;
@@ -59,8 +55,7 @@ void Form1::Timer1_Timer()
     mostraContatore(Ctl::LbTempo, static_cast<int>(std::floor(std::max(0.0, elapsed))));
 }
 
-void Form1::classifica(std::int16_t& errori)
-{
+void Form1::classifica(std::int16_t& errori) {
     if (errori <= 0)
         m_.giudizio = 5;
     else if (errori == 1)
@@ -74,22 +69,19 @@ void Form1::classifica(std::int16_t& errori)
     mostraClassifica();
 }
 
-void Form1::Command1_Click()
-{
+void Form1::Command1_Click() {
     if (pausing_ || closed_)
         return;
     m_.giudizio = 7;
     mostraClassifica();
 }
 
-void Form1::mostraClassifica()
-{
+void Form1::mostraClassifica() {
     s_.view.aggiorna();
     s_.view.mostraClassifica(classificaTop_);
 }
 
-void Form1::FINE_Click()
-{
+void Form1::FINE_Click() {
     closed_ = true;
     s_.view.termina();
 }

@@ -5,18 +5,15 @@
 
 namespace {
 
-bool isBlank(char c)
-{
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool isDigit(char c)
-{
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view trimmed(std::string_view text)
-{
+std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
@@ -24,8 +21,7 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-template <typename T> std::string shortestText(T value)
-{
+template <typename T> std::string shortestText(T value) {
     char buffer[64];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     std::string text = ec == std::errc{} ? std::string(buffer, end) : std::string("0");
@@ -35,8 +31,7 @@ template <typename T> std::string shortestText(T value)
 
 } // namespace
 
-std::optional<std::int16_t> answerValue(std::string_view text)
-{
+std::optional<std::int16_t> answerValue(std::string_view text) {
     text = trimmed(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -79,12 +74,10 @@ std::optional<std::int16_t> answerValue(std::string_view text)
     return static_cast<std::int16_t>(value);
 }
 
-std::string shortestDecimal(double value)
-{
+std::string shortestDecimal(double value) {
     return shortestText(value);
 }
 
-std::string shortestDecimal(float value)
-{
+std::string shortestDecimal(float value) {
     return shortestText(value);
 }

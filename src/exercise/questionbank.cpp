@@ -65,15 +65,13 @@ const std::vector<BankRow> kBank = {
 };
 // clang-format on
 
-Cell integer(int value)
-{
+Cell integer(int value) {
     return Cell{static_cast<std::int16_t>(value)};
 }
 
 } // namespace
 
-void riempiDomande(Modulo1& m)
-{
+void riempiDomande(Modulo1& m) {
     for (int r = 0; r < static_cast<int>(kBank.size()); ++r) {
         const BankRow& row = kBank[static_cast<std::size_t>(r)];
         m.domande(r, 0) = integer(row.kind);

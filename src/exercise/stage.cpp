@@ -1,7 +1,6 @@
 #include "exercise/stage.h"
 
-Stage stageFromDesign()
-{
+Stage stageFromDesign() {
     Stage stage;
     for (const ControlDesign& d : form1Design()) {
         ControlState& c = stage[d.id];

@@ -34,8 +34,7 @@ struct Stage {
     std::array<RectangleFigure, 3> rettangoli; // the figures of FrRet1, FrRet2, FrRet3
 
     ControlState& operator[](Ctl id) { return controls[static_cast<std::size_t>(index(id))]; }
-    const ControlState& operator[](Ctl id) const
-    {
+    const ControlState& operator[](Ctl id) const {
         return controls[static_cast<std::size_t>(index(id))];
     }
 };

@@ -2,8 +2,7 @@
 
 #include <QFont>
 
-void installFontSubstitutes()
-{
+void installFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }

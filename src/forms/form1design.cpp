@@ -3,8 +3,7 @@
 namespace {
 
 constexpr FontDesign kDefaultFont{};
-constexpr FontDesign arial(float size, bool bold = false)
-{
+constexpr FontDesign arial(float size, bool bold = false) {
     return {"Arial", size, bold};
 }
 
@@ -54,12 +53,10 @@ constexpr std::array<ControlDesign, kControlCount> kDesign = {{
 
 } // namespace
 
-const std::array<ControlDesign, kControlCount>& form1Design()
-{
+const std::array<ControlDesign, kControlCount>& form1Design() {
     return kDesign;
 }
 
-const ControlDesign& design(Ctl id)
-{
+const ControlDesign& design(Ctl id) {
     return kDesign[static_cast<std::size_t>(index(id))];
 }

@@ -49,8 +49,7 @@ enum class Ctl {
 };
 constexpr int kControlCount = 32;
 
-constexpr int index(Ctl c)
-{
+constexpr int index(Ctl c) {
     return static_cast<int>(c);
 }
 
@@ -83,6 +82,6 @@ const ControlDesign& design(Ctl id);
 namespace form1 {
 constexpr float kDesignWidth = 12060;
 constexpr float kDesignHeight = 9030;
-constexpr Rgb kBack{192, 255, 192};       // light green
-constexpr Rgb kWrongBack{255, 224, 192};  // light orange, during a wrong answer's pause
+constexpr Rgb kBack{192, 255, 192};      // light green
+constexpr Rgb kWrongBack{255, 224, 192}; // light orange, during a wrong answer's pause
 } // namespace form1

@@ -20,18 +20,15 @@ namespace {
 constexpr int kTickMs = 1000;
 constexpr int kEnter = 13;
 
-QColor toQColor(Rgb c)
-{
+QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-QString toQString(std::string_view text)
-{
+QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Qt::Alignment alignment(Align a)
-{
+Qt::Alignment alignment(Align a) {
     switch (a) {
     case Align::Center:
         return Qt::AlignHCenter | Qt::AlignTop;
@@ -43,8 +40,7 @@ Qt::Alignment alignment(Align a)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void setPaletteColour(QWidget* w, QPalette::ColorRole role, std::optional<Rgb> colour)
-{
+void setPaletteColour(QWidget* w, QPalette::ColorRole role, std::optional<Rgb> colour) {
     if (!colour)
         return;
     QPalette p = w->palette();
@@ -61,8 +57,7 @@ Form1Window::Form1Window(PlatformServices services, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), services_(services),
       logic_(modulo_, {services.clock, services.random, services.pause, services.screen,
                        services.audio, *this}),
-      shown_(logic_.stage())
-{
+      shown_(logic_.stage()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
@@ -78,8 +73,7 @@ Form1Window::Form1Window(PlatformServices services, QWidget* parent)
 
 Form1Window::~Form1Window() = default;
 
-void Form1Window::creaControlli()
-{
+void Form1Window::creaControlli() {
     for (const ControlDesign& d : form1Design()) {
         QWidget* container = d.inFrame1 ? control(Ctl::Frame1) : this;
         QWidget* w = nullptr;
@@ -146,8 +140,7 @@ void Form1Window::creaControlli()
     aggiorna();
 }
 
-void Form1Window::collegaEventi()
-{
+void Form1Window::collegaEventi() {
     auto onClick = [this](Ctl id, void (Form1::*handler)()) {
         auto run = [this, handler] {
             (logic_.*handler)();
@@ -184,8 +177,7 @@ void Form1Window::collegaEventi()
     }
 }
 
-void Form1Window::start(bool fullScreen)
-{
+void Form1Window::start(bool fullScreen) {
     logic_.Form_Load();
     const double tpp = services_.screen.twipsPerPixel();
     setGeometry(0, 0, twipsToPixels(services_.screen.widthTwips(), tpp),
@@ -197,8 +189,7 @@ void Form1Window::start(bool fullScreen)
         show();
 }
 
-bool Form1Window::eventFilter(QObject* watched, QEvent* event)
-{
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         for (Ctl box : {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4})
             if (watched == control(box))
@@ -207,8 +198,7 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool Form1Window::keyPress(Ctl box, QKeyEvent* event)
-{
+bool Form1Window::keyPress(Ctl box, QKeyEvent* event) {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
     // A held Enter repeats: only a fresh press judges an answer.
@@ -239,8 +229,7 @@ bool Form1Window::keyPress(Ctl box, QKeyEvent* event)
     return true;
 }
 
-void Form1Window::resizeEvent(QResizeEvent* event)
-{
+void Form1Window::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const double tpp = services_.screen.twipsPerPixel();
     logic_.setWindowSize(width() * tpp, height() * tpp);
@@ -248,15 +237,13 @@ void Form1Window::resizeEvent(QResizeEvent* event)
     aggiorna();
 }
 
-void Form1Window::closeEvent(QCloseEvent* event)
-{
+void Form1Window::closeEvent(QCloseEvent* event) {
     logic_.Form_Unload();
     event->accept();
     termina();
 }
 
-void Form1Window::aggiorna()
-{
+void Form1Window::aggiorna() {
     const Stage& stage = logic_.stage();
     const bool frameMoved =
         !shownOnce_ || shown_[Ctl::Frame1].geometry != stage[Ctl::Frame1].geometry;
@@ -280,8 +267,7 @@ void Form1Window::aggiorna()
     shownOnce_ = true;
 }
 
-void Form1Window::applicaControllo(Ctl id)
-{
+void Form1Window::applicaControllo(Ctl id) {
     const Stage& stage = logic_.stage();
     const ControlDesign& d = design(id);
     const ControlState& c = stage[id];
@@ -331,8 +317,7 @@ void Form1Window::applicaControllo(Ctl id)
         w->setVisible(c.visible);
 }
 
-void Form1Window::applicaFigure()
-{
+void Form1Window::applicaFigure() {
     const Stage& stage = logic_.stage();
     const double tpp = services_.screen.twipsPerPixel();
     auto painted = [tpp](const ScalableGeometry& frame, const PieceGeometry& p, PieceLook look) {
@@ -369,13 +354,11 @@ void Form1Window::applicaFigure()
     }
 }
 
-void Form1Window::mostraClassifica(std::optional<double> topTwips)
-{
+void Form1Window::mostraClassifica(std::optional<double> topTwips) {
     apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel());
 }
 
-void Form1Window::termina()
-{
+void Form1Window::termina() {
     if (terminator_)
         terminator_();
     else

@@ -17,7 +17,7 @@ class QLineEdit;
 // clicks and keys to the logic, and shows the stage the logic leaves.
 class Form1Window : public QWidget, private Form1View {
     Q_OBJECT
-public:
+  public:
     explicit Form1Window(PlatformServices services, QWidget* parent = nullptr);
     ~Form1Window() override;
 
@@ -32,12 +32,12 @@ public:
     // What ends the program; tests replace it to see that FINE asks for the end.
     void setTerminator(std::function<void()> terminator) { terminator_ = std::move(terminator); }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void aggiorna() override;
     void mostraClassifica(std::optional<double> topTwips) override;
     void termina() override;
@@ -55,8 +55,8 @@ private:
     std::array<FigureFrame*, 3> segmentFrames_{};
     std::array<FigureFrame*, 3> rectangleFrames_{};
     QTimer timer1_;
-    Stage shown_;         // the stage as last applied to the widgets
+    Stage shown_; // the stage as last applied to the widgets
     bool shownOnce_ = false;
-    int focusShown_ = 0;  // the last focus request carried out
+    int focusShown_ = 0; // the last focus request carried out
     std::function<void()> terminator_;
 };

@@ -6,11 +6,8 @@
 
 SystemPlatform::SystemPlatform()
     : random_(clock_), pause_(clock_), player_(makeSystemSoundPlayer()),
-      audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString())
-{
-}
+      audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString()) {}
 
-PlatformServices SystemPlatform::services()
-{
+PlatformServices SystemPlatform::services() {
     return {clock_, random_, pause_, screen_, audio_};
 }

@@ -21,11 +21,11 @@ struct PlatformServices {
 
 // The real services of this machine. Needs a running QApplication.
 class SystemPlatform {
-public:
+  public:
     SystemPlatform();
     PlatformServices services();
 
-private:
+  private:
     SteadyClock clock_;
     ClockSeededRandom random_;
     EventLoopPause pause_;

@@ -3,8 +3,7 @@
 #include <chrono>
 
 namespace {
-long long steadyNow()
-{
+long long steadyNow() {
     using namespace std::chrono;
     return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
 }
@@ -12,7 +11,6 @@ long long steadyNow()
 
 SteadyClock::SteadyClock() : origin_ns_(steadyNow()) {}
 
-double SteadyClock::seconds() const
-{
+double SteadyClock::seconds() const {
     return static_cast<double>(steadyNow() - origin_ns_) / 1e9;
 }

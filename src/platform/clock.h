@@ -6,17 +6,17 @@
 // keeps those differences right across midnight and across changes of the
 // wall-clock time.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual double seconds() const = 0;
 };
 
 // The real clock: std::chrono::steady_clock, counted from the moment it was made.
 class SteadyClock final : public Clock {
-public:
+  public:
     SteadyClock();
     double seconds() const override;
 
-private:
+  private:
     long long origin_ns_;
 };

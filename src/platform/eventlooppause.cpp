@@ -7,10 +7,16 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
-bool isUserInput(const QEvent* event)
-{
+namespace {
+// The pause sleeps in slices and reads its clock after each, so it ends by the
+// clock it was given, whatever the timers of the system do.
+constexpr double kSliceSeconds = 0.1;
+} // namespace
+
+bool isUserInput(const QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -37,16 +43,15 @@ bool isUserInput(const QEvent* event)
 
 EventLoopPause::EventLoopPause(const Clock& clock) : clock_(clock) {}
 
-void EventLoopPause::wait(double seconds)
-{
+void EventLoopPause::wait(double seconds) {
     const double end = clock_.seconds() + seconds;
     active_ = true;
     QCoreApplication::instance()->installEventFilter(this);
     for (double left = end - clock_.seconds(); left > 0; left = end - clock_.seconds()) {
         QEventLoop loop;
         bool timedOut = false;
-        QTimer::singleShot(static_cast<int>(std::ceil(left * 1000)), Qt::PreciseTimer, &loop,
-                           [&] {
+        QTimer::singleShot(static_cast<int>(std::ceil(std::min(left, kSliceSeconds) * 1000)),
+                           Qt::PreciseTimer, &loop, [&] {
                                timedOut = true;
                                loop.quit();
                            });
@@ -59,8 +64,7 @@ void EventLoopPause::wait(double seconds)
     active_ = false;
 }
 
-bool EventLoopPause::eventFilter(QObject* watched, QEvent* event)
-{
+bool EventLoopPause::eventFilter(QObject* watched, QEvent* event) {
     if (active_ && isUserInput(event))
         return true;
     return QObject::eventFilter(watched, event);

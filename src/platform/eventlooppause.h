@@ -12,17 +12,17 @@ class Clock;
 // keystroke and click the pupil makes, so none is replayed after the pause.
 class EventLoopPause final : public QObject, public Pause {
     Q_OBJECT
-public:
+  public:
     explicit EventLoopPause(const Clock& clock);
     void wait(double seconds) override;
 
     // True while a pause is under way.
     bool active() const { return active_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     const Clock& clock_;
     bool active_ = false;
 };

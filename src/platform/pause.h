@@ -4,7 +4,7 @@
 // The real one keeps the window painted and drops the pupil's input meanwhile;
 // tests put in one that only moves a fake clock on.
 class Pause {
-public:
+  public:
     virtual ~Pause() = default;
     virtual void wait(double seconds) = 0;
 };

@@ -7,7 +7,7 @@ class Clock;
 
 // Uniform random values in [0, 1), reseeded from the clock before each draw.
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // Mixes the clock into the generator's state.
     virtual void randomize() = 0;
@@ -20,12 +20,12 @@ public:
 // still give different draws, and a draw never repeats the one before it:
 // a loop that redraws until it finds a free question always ends.
 class ClockSeededRandom final : public Random {
-public:
+  public:
     explicit ClockSeededRandom(const Clock& clock, std::uint64_t seed = 0x5eed);
     void randomize() override;
     double next() override;
 
-private:
+  private:
     const Clock& clock_;
     std::mt19937_64 engine_;
     double last_ = -1.0;

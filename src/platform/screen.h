@@ -3,7 +3,7 @@
 // The screen's size in twips (1/1440 inch): logical pixels x 1440 / logical dpi,
 // so 15 twips per pixel at 96 dpi.
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
     virtual double widthTwips() const = 0;
     virtual double heightTwips() const = 0;

@@ -2,15 +2,13 @@
 
 #include "platform/screen.h"
 
-void Ridimschermo::preparatabelle()
-{
+void Ridimschermo::preparatabelle() {
     const auto size = static_cast<std::size_t>(ncontrolli + 1);
     controlli.assign(size, nullptr);
     originale_.assign(size, ScalableGeometry{});
 }
 
-void Ridimschermo::adattaschermo(const Screen& screen)
-{
+void Ridimschermo::adattaschermo(const Screen& screen) {
     if (formdaridim == nullptr)
         return;
     formdaridim->windowState = 2;
@@ -24,16 +22,14 @@ void Ridimschermo::adattaschermo(const Screen& screen)
     formdaridim->top = 0;
 }
 
-void Ridimschermo::ridimensiona()
-{
+void Ridimschermo::ridimensiona() {
     // Nothing to do before the start-up pass has recorded the design size.
     if (formdaridim == nullptr || largform_ <= 0 || altform_ <= 0)
         return;
     scala(formdaridim->width / largform_, formdaridim->height / altform_);
 }
 
-void Ridimschermo::scala(double fx, double fy)
-{
+void Ridimschermo::scala(double fx, double fy) {
     for (std::size_t i = 1; i < controlli.size(); ++i) {
         ScalableGeometry* control = controlli[i];
         if (control == nullptr)

@@ -28,9 +28,9 @@ struct WindowGeometry {
 // height, font sizes by the height factor. The design geometry is recorded once
 // at start-up and every later pass starts again from it, so nothing accumulates.
 class Ridimschermo {
-public:
-    int ncontrolli = 0;                     // capacity of the tables
-    WindowGeometry* formdaridim = nullptr;  // the window being adapted
+  public:
+    int ncontrolli = 0;                       // capacity of the tables
+    WindowGeometry* formdaridim = nullptr;    // the window being adapted
     std::vector<ScalableGeometry*> controlli; // entries 0..ncontrolli; nullptr where empty
 
     // Makes every table a fresh one of entries 0..ncontrolli, all empty.
@@ -44,7 +44,7 @@ public:
     double largform() const { return largform_; }
     double altform() const { return altform_; }
 
-private:
+  private:
     void scala(double fx, double fy);
 
     double largform_ = 0;

@@ -2,14 +2,12 @@
 
 #include <cmath>
 
-int twipsToPixels(double twips, double twipsPerPixel)
-{
+int twipsToPixels(double twips, double twipsPerPixel) {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-PixelRect toPixels(double containerLeft, double containerTop, double left, double top,
-                   double width, double height, double twipsPerPixel)
-{
+PixelRect toPixels(double containerLeft, double containerTop, double left, double top, double width,
+                   double height, double twipsPerPixel) {
     const int originX = twipsToPixels(containerLeft, twipsPerPixel);
     const int originY = twipsToPixels(containerTop, twipsPerPixel);
     const int x0 = twipsToPixels(containerLeft + left, twipsPerPixel);

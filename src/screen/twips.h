@@ -17,5 +17,5 @@ int twipsToPixels(double twips, double twipsPerPixel);
 // A rectangle given in twips relative to a container whose own top-left corner
 // lies at (containerLeft, containerTop) twips from the window's corner; the
 // result is in pixels relative to that container.
-PixelRect toPixels(double containerLeft, double containerTop, double left, double top,
-                   double width, double height, double twipsPerPixel);
+PixelRect toPixels(double containerLeft, double containerTop, double left, double top, double width,
+                   double height, double twipsPerPixel);

@@ -14,65 +14,61 @@
 #include <vector>
 
 class FakeClock final : public Clock {
-public:
+  public:
     explicit FakeClock(double start = 1000) : now_(start) {}
     double seconds() const override { return now_; }
     void advance(double s) { now_ += s; }
     void set(double s) { now_ = s; }
 
-private:
+  private:
     double now_;
 };
 
 // Returns at once, moving the fake clock on by the length of the pause.
 class FakePause final : public Pause {
-public:
+  public:
     explicit FakePause(FakeClock& clock) : clock_(clock) {}
-    void wait(double seconds) override
-    {
+    void wait(double seconds) override {
         ++count;
         clock_.advance(seconds);
     }
     int count = 0;
 
-private:
+  private:
     FakeClock& clock_;
 };
 
 class FakeScreen final : public Screen {
-public:
+  public:
     FakeScreen(int widthPx, int heightPx, double twipsPerPixel = 15)
-        : width_(widthPx), height_(heightPx), tpp_(twipsPerPixel)
-    {
-    }
+        : width_(widthPx), height_(heightPx), tpp_(twipsPerPixel) {}
     double widthTwips() const override { return width_ * tpp_; }
     double heightTwips() const override { return height_ * tpp_; }
     double twipsPerPixel() const override { return tpp_; }
-    void resize(int widthPx, int heightPx)
-    {
+    void resize(int widthPx, int heightPx) {
         width_ = widthPx;
         height_ = heightPx;
     }
 
-private:
+  private:
     int width_;
     int height_;
     double tpp_;
 };
 
 class FakePlayer final : public SoundPlayer {
-public:
+  public:
     void play(const std::string& path) override { played.push_back(path); }
     std::vector<std::string> played;
 };
 
 // A real generator with a fixed seed, reseeded from the fake clock.
 class SeededRandom final : public Random {
-public:
+  public:
     SeededRandom(const Clock& clock, unsigned seed) : inner_(clock, seed) {}
     void randomize() override { inner_.randomize(); }
     double next() override { return inner_.next(); }
 
-private:
+  private:
     ClockSeededRandom inner_;
 };

@@ -1,0 +1,113 @@
+#include "harness.h"
+
+#include "exercise/cell.h"
+
+namespace {
+constexpr int kEnter = 13;
+constexpr Ctl kInp[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
+constexpr int kFactor[] = {1, 8, 10, 6};
+} // namespace
+
+void RecordingView::mostraClassifica(std::optional<double> topTwips) {
+    const Modulo1& m = form->modulo();
+    showings.push_back({m.giudizio, m.nrisposte, m.nerrori, topTwips,
+                        form->stage()[Ctl::avviso].text, form->stage()[Ctl::VIA].visible});
+}
+
+LogicHarness::LogicHarness(unsigned seed, int widthPx, int heightPx)
+    : random(clock, seed), pause(clock), screen(widthPx, heightPx), audio(player, random, "/app"),
+      form(modulo, {clock, random, pause, screen, audio, view}) {
+    view.form = &form;
+}
+
+int LogicHarness::kind() const {
+    return static_cast<int>(cellNumber(modulo.domande(modulo.ndomanda, 0)));
+}
+
+int LogicHarness::expected() const {
+    return static_cast<int>(cellNumber(modulo.soluzioni(modulo.ndomanda, 1)));
+}
+
+void LogicHarness::typeInto(Ctl box, const std::string& text) {
+    form.setText(box, text);
+    int tasto = kEnter;
+    switch (box) {
+    case Ctl::Text1:
+        form.Text1_KeyPress(tasto);
+        break;
+    case Ctl::Inp1:
+        form.Inp1_KeyPress(tasto);
+        break;
+    case Ctl::Inp2:
+        form.Inp2_KeyPress(tasto);
+        break;
+    case Ctl::Inp3:
+        form.Inp3_KeyPress(tasto);
+        break;
+    case Ctl::Inp4:
+        form.Inp4_KeyPress(tasto);
+        break;
+    default:
+        break;
+    }
+}
+
+void LogicHarness::answerRight() {
+    const int e = expected();
+    switch (kind()) {
+    case 1:
+    case 5:
+        typeInto(Ctl::Text1, std::to_string(e));
+        break;
+    case 2:
+        if (e == 1)
+            form.FrSegmento1_Click();
+        else if (e == 2)
+            form.LbSegmento2_Click();
+        else
+            form.FrSegmento3_Click();
+        break;
+    case 3:
+        if (e == 1)
+            form.LbRisposta1_Click();
+        else if (e == 2)
+            form.LbRisposta2_Click();
+        else
+            form.LbRisposta3_Click();
+        break;
+    case 4:
+        for (int i = 0; i < 4; ++i)
+            typeInto(kInp[i], std::to_string(e * kFactor[i]));
+        break;
+    case 6:
+        if (e == 1)
+            form.FrRet2_Click();
+        else if (e == 2)
+            form.FrRet1_Click();
+        else
+            form.FrRet3_Click();
+        break;
+    }
+}
+
+void LogicHarness::answerWrong() {
+    const int e = expected();
+    switch (kind()) {
+    case 1:
+    case 5:
+        typeInto(Ctl::Text1, std::to_string(e + 1));
+        break;
+    case 2:
+        e == 1 ? form.FrSegmento2_Click() : form.FrSegmento1_Click();
+        break;
+    case 3:
+        e == 1 ? form.LbRisposta2_Click() : form.LbRisposta1_Click();
+        break;
+    case 4:
+        typeInto(Ctl::Inp1, "abc");
+        break;
+    case 6:
+        e == 2 ? form.FrRet2_Click() : form.FrRet1_Click();
+        break;
+    }
+}

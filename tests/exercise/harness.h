@@ -1,0 +1,55 @@
+#pragma once
+
+// The exercise logic with fake platform services, and a pupil who answers
+// through the answer handlers.
+
+#include "exercise/form1.h"
+#include "fakes/fakes.h"
+#include "sound/audio.h"
+
+#include <string>
+#include <vector>
+
+// What the logic asked of its window.
+class RecordingView final : public Form1View {
+  public:
+    struct Showing {
+        int giudizio;
+        int nrisposte;
+        int nerrori;
+        std::optional<double> top;
+        std::string avviso;
+        bool viaVisible;
+    };
+
+    void aggiorna() override { ++refreshes; }
+    void mostraClassifica(std::optional<double> topTwips) override;
+    void termina() override { ++terminations; }
+
+    Form1* form = nullptr;
+    std::vector<Showing> showings;
+    int refreshes = 0;
+    int terminations = 0;
+};
+
+struct LogicHarness {
+    explicit LogicHarness(unsigned seed = 1, int widthPx = 800, int heightPx = 600);
+
+    int kind() const;
+    int expected() const;
+    // Answers the question on screen rightly (every step of a four-step one).
+    void answerRight();
+    // Gives one wrong answer to the question on screen.
+    void answerWrong();
+    void typeInto(Ctl box, const std::string& text);
+
+    FakeClock clock;
+    SeededRandom random;
+    FakePause pause;
+    FakeScreen screen;
+    FakePlayer player;
+    Audio audio;
+    RecordingView view;
+    Modulo1 modulo;
+    Form1 form;
+};
