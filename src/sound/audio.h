@@ -5,21 +5,27 @@
 class Random;
 class SoundPlayer;
 
-// Removes one trailing separator from `path`, if it ends with one.
+// Removes one trailing "/" from `path`, if it ends with one; an empty path
+// stays empty. Only "/" separates folders here: a backslash is an ordinary
+// character in a file name on this system.
 void toglibarra(std::string& path);
 
 // The sound cues of the program: each cue is the file <cue>.wav in the folder
-// `suoni` beside the executable.
+// `suoni` beside the executable. Playing never waits for the sound.
 class Audio {
-public:
+  public:
     Audio(SoundPlayer& player, Random& random, std::string applicationPath);
 
     // Plays the cue `name`.
     void suona(const std::string& name);
-    // Plays one of the right-answer cues "esatto", "esatto2" .. "esatto5", drawn at random.
+    // Plays one of the right-answer cues "esatto", "esatto2" .. "esatto5",
+    // drawn at random with equal chances; "esatto" is the only name it takes.
     void suonaesatto(const std::string& name);
 
-private:
+  private:
+    // The folder of the executable, "suoni" and <name>.wav, one "/" between each.
+    std::string cuePath(const std::string& name) const;
+
     SoundPlayer& player_;
     Random& random_;
     std::string applicationPath_;

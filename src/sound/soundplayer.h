@@ -6,7 +6,7 @@
 // sound cuts off the one still playing, and a file that is missing, unreadable
 // or not a valid WAV plays the program's own default sound instead.
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     virtual void play(const std::string& path) = 0;
 };

@@ -1,14 +1,7 @@
-// Placeholder until the sound cues are built: a player that plays nothing.
 #include "sound/systemplayer.h"
 
-namespace {
-class SilentPlayer final : public SoundPlayer {
-public:
-    void play(const std::string&) override {}
-};
-} // namespace
+#include "sound/sdlsoundplayer.h"
 
-std::unique_ptr<SoundPlayer> makeSystemSoundPlayer()
-{
-    return std::make_unique<SilentPlayer>();
+std::unique_ptr<SoundPlayer> makeSystemSoundPlayer() {
+    return std::make_unique<SdlSoundPlayer>();
 }
