@@ -1,0 +1,87 @@
+#pragma once
+
+// The real exercise window with fake platform services, and ways to put a
+// chosen question and to find its controls.
+
+#include "fakes/fakes.h"
+#include "forms/form1window.h"
+#include "sound/audio.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+// A pause that lets the test look at the window while it is held.
+class HookPause final : public Pause {
+  public:
+    explicit HookPause(FakeClock& clock) : clock_(clock) {}
+    void wait(double seconds) override {
+        ++count;
+        if (during)
+            during();
+        clock_.advance(seconds);
+    }
+    std::function<void()> during;
+    int count = 0;
+
+  private:
+    FakeClock& clock_;
+};
+
+struct WindowHarness {
+    explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1)
+        : random(clock, seed), pause(clock), screen(widthPx, heightPx),
+          audio(player, random, "/app"),
+          window(PlatformServices{clock, random, pause, screen, audio}) {
+        window.setTerminator([this] { ++terminations; });
+        window.start(false);
+    }
+
+    // Presses VIA with only question `row` left to draw, then leaves the pass
+    // as if that question were its first, so answering it ends no pass.
+    void putQuestion(int row) {
+        auto& fatte = window.modulo().domandefatte;
+        fatte.fill(1);
+        fatte[static_cast<std::size_t>(row)] = 0;
+        click(Ctl::VIA);
+        fatte.fill(0);
+        fatte[static_cast<std::size_t>(row)] = 1;
+    }
+
+    void click(Ctl id, QPoint at = {}) const {
+        QWidget* w = window.control(id);
+        QTest::mouseClick(w, Qt::LeftButton, {}, at.isNull() ? w->rect().center() : at);
+    }
+
+    // Types `text` into a box and presses Enter, as the pupil does.
+    void type(Ctl box, const QString& text) const {
+        QWidget* w = window.control(box);
+        QTest::keyClicks(w, text);
+        QTest::keyClick(w, Qt::Key_Return);
+    }
+
+    QString text(Ctl id) const {
+        QWidget* w = window.control(id);
+        if (auto* l = qobject_cast<QLabel*>(w))
+            return l->text();
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            return e->text();
+        if (auto* b = qobject_cast<QPushButton*>(w))
+            return b->text();
+        return {};
+    }
+
+    bool visible(Ctl id) const { return window.control(id)->isVisible(); }
+
+    FakeClock clock;
+    SeededRandom random;
+    HookPause pause;
+    FakeScreen screen;
+    FakePlayer player;
+    Audio audio;
+    Form1Window window;
+    int terminations = 0;
+};
