@@ -1,9 +1,105 @@
-// Placeholder until the results window is built: grades nothing.
+// The load handler of the results window: the grade of the series, the tally
+// of grades and the record time.
 #include "results/classificalogic.h"
 
 #include "exercise/modulo1.h"
+#include "exercise/numbertext.h"
 
-ClassificaView caricaClassifica(Modulo1&, double)
-{
-    return {};
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// clang-format off
+constexpr std::array<AspettoGrado, kRighe> kGradi = {{
+    {Grado::Ottimo,      "ottimo!!!",   colore::kOttimo,      200},
+    {Grado::Distinto,    "distinto!! ", colore::kDistinto,    400},
+    {Grado::Buono,       "buono!",      colore::kBuono,       600},
+    {Grado::Sufficiente, "sufficiente", colore::kSufficiente, 800},
+    {Grado::Occorre,     "esercitati!", colore::kOccorre,     1000},
+}};
+// clang-format on
+
+constexpr const char* kNuovoRecord = "Nuovo Record!";
+constexpr const char* kSecondi = "  secondi";
+
+// Series times are compared and cut to tenths in whole microseconds, far finer
+// than the clock matters here, so that a series of exactly 45.3 s (read as the
+// difference of two clock values, 45.29999... in binary) is 45.3 s and neither
+// loses a tenth nor beats a record of 45.3 s.
+constexpr double kMicroPerSecond = 1e6;
+constexpr long long kMicroPerTenth = 100000;
+constexpr double kTenthsPerSecond = 10;
+
+long long inMicroseconds(double seconds) {
+    return std::llround(seconds * kMicroPerSecond);
+}
+
+// The tally counter of each row, ottimo first.
+std::array<int*, kRighe> contatori(Modulo1& m) {
+    return {&m.nottimo, &m.ndistinto, &m.nbuono, &m.nsufficiente, &m.noccorre};
+}
+
+} // namespace
+
+const std::array<AspettoGrado, kRighe>& aspettiGradi() {
+    return kGradi;
+}
+
+std::optional<int> rigaDelGiudizio(int giudizio) {
+    for (std::size_t i = 0; i < kGradi.size(); ++i)
+        if (static_cast<int>(kGradi[i].grado) == giudizio)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::optional<double> nuovoRecordDa(double seconds, double record) {
+    // A reading that went wrong (not a number, negative, or so long that it
+    // cannot be shorter than any record) never makes a record.
+    if (!std::isfinite(seconds) || !std::isfinite(record) || seconds <= 0 ||
+        !(seconds < record + 1))
+        return std::nullopt;
+    const long long micro = inMicroseconds(seconds);
+    if (micro >= inMicroseconds(record))
+        return std::nullopt;
+    const long long tenths = micro / kMicroPerTenth;
+    // Under a tenth of a second is no real series: every judged answer holds the
+    // window for a second. A record of 0 could never be beaten.
+    if (tenths <= 0)
+        return std::nullopt;
+    return static_cast<double>(tenths) / kTenthsPerSecond;
+}
+
+std::string testoRecord(double record) {
+    return shortestDecimal(record) + kSecondi;
+}
+
+ClassificaView caricaClassifica(Modulo1& m, double now) {
+    ClassificaView v;
+    const auto riga = rigaDelGiudizio(m.giudizio);
+    auto counters = contatori(m);
+
+    if (riga) {
+        const AspettoGrado& g = kGradi[static_cast<std::size_t>(*riga)];
+        v.blinkIntervalMs = g.intervalloMs;
+        v.risultato = g.parola;
+        v.risultatoBack = g.colore;
+        int& n = *counters[static_cast<std::size_t>(*riga)];
+        n = std::min(n + 1, kMaxPallini);
+    }
+    for (std::size_t i = 0; i < counters.size(); ++i)
+        v.dots[i] = std::clamp(*counters[i], 0, kMaxPallini);
+
+    if (m.giudizio == static_cast<int>(Grado::Ottimo)) {
+        v.trecordVisible = true;
+        if (const auto record = nuovoRecordDa(now - m.temposerie, m.record)) {
+            v.imageVisible = true;
+            v.nuovoRecord = kNuovoRecord;
+            m.record = *record;
+        }
+    }
+    v.trecord = testoRecord(m.record);
+    if (m.record == kNessunRecord)
+        v.trecordVisible = false;
+    return v;
 }
