@@ -55,12 +55,21 @@ class CircleShape final : public QWidget {
     QColor colour_;
 };
 
-// A rectangle outline with no fill; the line lies inside the control's rectangle.
+// A rectangle outline with no fill. A thick line is centred on the shape's
+// edge, as the old toolkit drew it, so the widget reaches half a line beyond
+// the designed rectangle on every side.
 class BorderShape final : public QWidget {
   public:
     BorderShape(Rgb colour, int widthPixels, QWidget* parent)
         : QWidget(parent), colour_(toQColor(colour)), width_(widthPixels) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    // Places the outline on the designed rectangle `edge`, in pixels.
+    void setEdge(const QRect& edge) {
+        const int outside = width_ / 2;
+        const int inside = width_ - outside;
+        setGeometry(edge.adjusted(-outside, -outside, inside, inside));
     }
 
   protected:
@@ -117,6 +126,8 @@ void ClassificaWindow::creaControlli() {
         w->setGeometry(inPixel(c.left, c.top, c.width, c.height));
         if (auto* label = qobject_cast<QLabel*>(w))
             adattaEtichetta(label, c);
+        if (auto* shape = dynamic_cast<BorderShape*>(w))
+            shape->setEdge(inPixel(c.left, c.top, c.width, c.height));
         w->setVisible(c.visible);
         if (c.kind == classifica::Kind::Border)
             border = w;
