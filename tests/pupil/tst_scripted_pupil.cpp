@@ -1,0 +1,193 @@
+// A pupil plays the whole first pass of the bank through the real windows,
+// with keys and clicks only, reading every question and every results window
+// from the screen. Only the one-second pause is replaced, through its interface.
+#include "solver.h"
+
+#include "../forms/windowharness.h"
+#include "figures/figureframe.h"
+
+#include <QApplication>
+
+#include <set>
+
+namespace {
+
+const QString kGrades[] = {"", "esercitati!", "sufficiente", "buono!", "distinto!! ", "ottimo!!!"};
+const char* const kRows[] = {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente", "ShOccorre"};
+constexpr Ctl kRectanglesLeftToRight[] = {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3};
+constexpr Ctl kSegments[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
+constexpr Ctl kLabels[] = {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3};
+constexpr Ctl kBoxes[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
+constexpr int kFactors[] = {1, 8, 10, 6};
+
+int gradeFor(int errors) {
+    return errors <= 0 ? 5 : errors == 1 ? 4 : errors == 2 ? 3 : errors == 3 ? 2 : 1;
+}
+
+// What one results window showed.
+struct Seen {
+    QString risultato;
+    std::array<int, 5> dots{};
+    QString avviso;
+};
+
+class Pupil {
+  public:
+    explicit Pupil(WindowHarness& h) : h_(h) {
+        // The results window is modal: the click that opens it returns only once
+        // it is closed, so the pupil looks for it on a timer.
+        watcher_.setInterval(2);
+        QObject::connect(&watcher_, &QTimer::timeout, [this] { readResults(); });
+        watcher_.start();
+    }
+
+    QuestionOnScreen read() const {
+        QuestionOnScreen q;
+        q.text = h_.text(Ctl::LbDOMANDA);
+        for (int i = 0; i < 3; ++i)
+            q.captions[std::size_t(i)] = h_.text(kLabels[i]);
+        for (int i = 0; i < 3; ++i)
+            q.segments[std::size_t(i)] = int(frame(kSegments[i])->pieces().size());
+        for (int i = 0; i < 3; ++i) {
+            int tall = 0;
+            int wide = 0;
+            for (const PaintedPiece& p : frame(kRectanglesLeftToRight[i])->pieces())
+                (p.rect.height() > p.rect.width() ? tall : wide)++;
+            q.rectangles[std::size_t(i)] = {tall / 2, wide / 2};
+        }
+        if (h_.visible(Ctl::Inp1))
+            q.kind = 4;
+        else if (h_.visible(Ctl::LbRisposta1))
+            q.kind = 3;
+        else if (h_.visible(Ctl::FrRet2))
+            q.kind = 6;
+        else if (h_.visible(Ctl::Text1))
+            q.kind = h_.visible(Ctl::FrSegmento1) ? 1 : 5;
+        else if (h_.visible(Ctl::FrSegmento1))
+            q.kind = 2;
+        return q;
+    }
+
+    // Gives the right answer, or a wrong one, the way the question asks for it.
+    void answer(const QuestionOnScreen& q, int solution, bool right) {
+        switch (q.kind) {
+        case 1:
+        case 5:
+            h_.type(Ctl::Text1, QString::number(right ? solution : solution + 3));
+            break;
+        case 4:
+            if (!right) {
+                h_.type(Ctl::Inp1, "nove");
+                break;
+            }
+            for (int i = 0; i < 4; ++i)
+                h_.type(kBoxes[i], QString::number(solution * kFactors[i]));
+            break;
+        case 2:
+            h_.click(kSegments[(right ? solution - 1 : solution) % 3]);
+            break;
+        case 3:
+            h_.click(kLabels[(right ? solution - 1 : solution) % 3]);
+            break;
+        case 6:
+            h_.click(kRectanglesLeftToRight[(right ? solution - 1 : solution) % 3]);
+            break;
+        }
+    }
+
+    std::vector<Seen> seen;
+
+  private:
+    FigureFrame* frame(Ctl id) const { return static_cast<FigureFrame*>(h_.window.control(id)); }
+
+    void readResults() {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || dialog->objectName() != "classificaform")
+            return;
+        Seen s;
+        s.risultato = dialog->findChild<QLabel*>("RISULTATO")->text();
+        for (int r = 0; r < 5; ++r)
+            for (int k = 1; k <= 10; ++k)
+                s.dots[std::size_t(r)] +=
+                    dialog->findChild<QWidget*>(kRows[r] + QString::number(k))->isVisible();
+        s.avviso = h_.text(Ctl::avviso);
+        seen.push_back(s);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    }
+
+    WindowHarness& h_;
+    QTimer watcher_;
+};
+
+} // namespace
+
+class TestScriptedPupil : public QObject {
+    Q_OBJECT
+  private slots:
+    void playsTheFirstPassAndSeesEveryGrade();
+};
+
+void TestScriptedPupil::playsTheFirstPassAndSeesEveryGrade() {
+    WindowHarness h(1024, 768, 17);
+    Pupil pupil(h);
+    h.click(Ctl::VIA);
+
+    std::vector<int> expected; // grades of the windows the pupil should meet; 0: no grade
+    std::array<int, 6> tally{};
+    int answers = 0;
+    int errors = 0;
+    std::set<QString> questions;
+    for (int n = 1; n <= 42; ++n) {
+        const QuestionOnScreen q = pupil.read();
+        const int solution = solve(q);
+        QVERIFY2(solution > 0, qPrintable(q.text));
+        questions.insert(h.text(Ctl::LbCodice));
+        // Some questions get wrong answers first, a few of them twice.
+        const int wrongs = n % 9 == 1 ? 1 + (n % 3 == 0) : n == 30 ? 4 : 0;
+        for (int w = 0; w < wrongs; ++w) {
+            pupil.answer(q, solution, false);
+            QCOMPARE(h.text(Ctl::LbErrori), QString::number(errors + w + 1));
+        }
+        pupil.answer(q, solution, true);
+        answers += (q.kind == 4 ? 4 : 1) + wrongs;
+        errors += wrongs;
+        const bool seriesEnd = answers >= 10;
+        if (seriesEnd) {
+            expected.push_back(gradeFor(errors));
+            ++tally[std::size_t(gradeFor(errors))];
+            answers = errors = 0;
+        }
+        if (n == 42) {
+            // The pass ends too: graded if anything was judged since the series closed.
+            expected.push_back(answers > 0 ? gradeFor(errors) : 0);
+            if (answers > 0)
+                ++tally[std::size_t(gradeFor(errors))];
+        }
+        QCOMPARE(pupil.seen.size(), expected.size());
+    }
+    QCOMPARE(questions.size(), std::size_t{42});
+
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        QCOMPARE(pupil.seen[i].risultato, kGrades[expected[i]]);
+    QCOMPARE(pupil.seen.back().avviso, QString("Bravo!! Hai risposto a tutte le domande."));
+    const std::array<int, 5> dots = {tally[5], tally[4], tally[3], tally[2], tally[1]};
+    QCOMPARE(pupil.seen.back().dots, dots);
+    QVERIFY2(tally[5] > 0 && tally[1] > 0 && tally[4] + tally[3] > 0,
+             qPrintable(QString("%1 %2 %3 %4 %5")
+                            .arg(tally[5])
+                            .arg(tally[4])
+                            .arg(tally[3])
+                            .arg(tally[2])
+                            .arg(tally[1])));
+
+    // CLASSIFICA shows the same tally, grading nothing.
+    h.click(Ctl::Command1);
+    QCOMPARE(pupil.seen.back().risultato, QString());
+    QCOMPARE(pupil.seen.back().dots, dots);
+
+    h.click(Ctl::FINE);
+    QCOMPARE(h.terminations, 1);
+}
+
+QTEST_MAIN(TestScriptedPupil)
+#include "tst_scripted_pupil.moc"
