@@ -26,6 +26,8 @@ class Form1Window : public QWidget, private Form1View {
     void start(bool fullScreen = true);
 
     Form1& logic() { return logic_; }
+    // Shows the stage as the logic left it (after driving the logic directly).
+    void showStage() { aggiorna(); }
     Modulo1& modulo() { return modulo_; }
     QWidget* control(Ctl id) const { return widgets_[static_cast<std::size_t>(index(id))]; }
 

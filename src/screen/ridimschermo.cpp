@@ -2,6 +2,8 @@
 
 #include "platform/screen.h"
 
+#include <algorithm>
+
 void Ridimschermo::preparatabelle() {
     const auto size = static_cast<std::size_t>(ncontrolli + 1);
     controlli.assign(size, nullptr);
@@ -30,6 +32,10 @@ void Ridimschermo::ridimensiona() {
 }
 
 void Ridimschermo::scala(double fx, double fy) {
+    // Fonts follow the height, unless the screen is narrower for its height
+    // than the design (5:4, portrait): then they follow the width, so every
+    // text still fits the control it was designed for.
+    const double fontFactor = std::min(fx, fy);
     for (std::size_t i = 1; i < controlli.size(); ++i) {
         ScalableGeometry* control = controlli[i];
         if (control == nullptr)
@@ -39,6 +45,6 @@ void Ridimschermo::scala(double fx, double fy) {
         control->top = static_cast<float>(fy * o.top);
         control->width = static_cast<float>(fx * o.width);
         control->height = static_cast<float>(fy * o.height);
-        control->fontSize = static_cast<float>(fy * o.fontSize);
+        control->fontSize = static_cast<float>(fontFactor * o.fontSize);
     }
 }

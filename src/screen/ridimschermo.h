@@ -25,7 +25,8 @@ struct WindowGeometry {
 
 // Stretches a window's registered controls in proportion to the screen:
 // width-wise by new width / design width, height-wise by new height / design
-// height, font sizes by the height factor. The design geometry is recorded once
+// height, font sizes by the height factor (by the width factor where that is
+// the smaller, so text keeps fitting its control). The design geometry is recorded once
 // at start-up and every later pass starts again from it, so nothing accumulates.
 class Ridimschermo {
   public:
