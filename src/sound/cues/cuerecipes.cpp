@@ -6,18 +6,26 @@ namespace synth {
 namespace {
 
 // Equal-tempered pitches, in hertz.
-constexpr double E4 = 329.63;
 constexpr double Ds4 = 311.13;
+constexpr double E4 = 329.63;
+constexpr double F4 = 349.23;
 constexpr double G4 = 392.00;
+constexpr double Bb4 = 466.16;
 constexpr double C5 = 523.25;
+constexpr double D5 = 587.33;
 constexpr double E5 = 659.25;
+constexpr double F5 = 698.46;
 constexpr double G5 = 783.99;
 constexpr double A5 = 880.00;
+constexpr double B5 = 987.77;
 constexpr double C6 = 1046.50;
 constexpr double D6 = 1174.66;
+constexpr double Ds6 = 1244.51;
 constexpr double E6 = 1318.51;
+constexpr double Fs6 = 1479.98;
 constexpr double G6 = 1567.98;
 constexpr double A6 = 1760.00;
+constexpr double B6 = 1975.53;
 constexpr double C7 = 2093.00;
 
 // Level of every cue, and its loudest sample: well below full scale, gentle
@@ -90,21 +98,23 @@ std::vector<std::int16_t> esatto4() {
     constexpr double kVibrato = 0.006;
     std::vector<Note> notes;
     for (int i = 0; i < 3; ++i)
-        notes.push_back({i * kGap, kShort, G4, Timbre::Horn, 1, 0, 0, 0});
-    for (double pitch : {C5, E5, G5})
+        notes.push_back({i * kGap, kShort, F4, Timbre::Horn, 1, 0, 0, 0});
+    for (double pitch : {Bb4, D5, F5})
         notes.push_back(
             {kChordStart, kLength - kChordStart, pitch, Timbre::Horn, 0.6, 0, kVibrato, 0});
     return mono(notes, kLength);
 }
 
-// Two high chords struck on bells, "ding... ding!".
-std::vector<std::int16_t> esatto5() {
+// Two high chords struck on bells, "ding... ding!", in another key than the
+// other cues so that it does not echo their notes.
+std::vector<std::int16_t> esatto5()
+{
     constexpr double kSecond = 0.2;
     constexpr double kLength = 1.0;
-    return mono({{0.0, kLength, C6, Timbre::Glockenspiel, 0.8, 0, 0, 0.25},
-                 {0.0, kLength, E6, Timbre::Glockenspiel, 0.6, 0, 0, 0.25},
-                 {kSecond, kLength - kSecond, G6, Timbre::Glockenspiel, 0.8, 0, 0, 0.3},
-                 {kSecond, kLength - kSecond, C7, Timbre::Glockenspiel, 0.7, 0, 0, 0.3}},
+    return mono({{0.0, kLength, B5, Timbre::Glockenspiel, 0.8, 0, 0, 0.25},
+                 {0.0, kLength, Ds6, Timbre::Glockenspiel, 0.6, 0, 0, 0.25},
+                 {kSecond, kLength - kSecond, Fs6, Timbre::Glockenspiel, 0.8, 0, 0, 0.3},
+                 {kSecond, kLength - kSecond, B6, Timbre::Glockenspiel, 0.7, 0, 0, 0.3}},
                 kLength);
 }
 
