@@ -81,6 +81,8 @@ class Form1 {
     void Inp2_KeyPress(int& tasto);
     void Inp3_KeyPress(int& tasto);
     void Inp4_KeyPress(int& tasto);
+    // The key press handler of the text box `box`, for whoever passes keys on.
+    void KeyPress(Ctl box, int& tasto);
 
     // The pupil edited a text box: its text as it now stands.
     void setText(Ctl box, std::string text);

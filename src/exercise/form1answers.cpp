@@ -109,6 +109,28 @@ void Form1::Inp4_KeyPress(int& tasto) {
     inpKeyPress(4, tasto);
 }
 
+void Form1::KeyPress(Ctl box, int& tasto) {
+    switch (box) {
+    case Ctl::Text1:
+        Text1_KeyPress(tasto);
+        break;
+    case Ctl::Inp1:
+        Inp1_KeyPress(tasto);
+        break;
+    case Ctl::Inp2:
+        Inp2_KeyPress(tasto);
+        break;
+    case Ctl::Inp3:
+        Inp3_KeyPress(tasto);
+        break;
+    case Ctl::Inp4:
+        Inp4_KeyPress(tasto);
+        break;
+    default:
+        break;
+    }
+}
+
 void Form1::inpKeyPress(int n, int& tasto) {
     if (tasto != kEnter || pausing_ || closed_)
         return;

@@ -206,25 +206,7 @@ bool Form1Window::keyPress(Ctl box, QKeyEvent* event) {
         return true;
     int tasto = kEnter;
     logic_.setText(box, static_cast<QLineEdit*>(control(box))->text().toStdString());
-    switch (box) {
-    case Ctl::Text1:
-        logic_.Text1_KeyPress(tasto);
-        break;
-    case Ctl::Inp1:
-        logic_.Inp1_KeyPress(tasto);
-        break;
-    case Ctl::Inp2:
-        logic_.Inp2_KeyPress(tasto);
-        break;
-    case Ctl::Inp3:
-        logic_.Inp3_KeyPress(tasto);
-        break;
-    case Ctl::Inp4:
-        logic_.Inp4_KeyPress(tasto);
-        break;
-    default:
-        break;
-    }
+    logic_.KeyPress(box, tasto);
     aggiorna();
     return true;
 }

@@ -20,6 +20,12 @@ LogicHarness::LogicHarness(unsigned seed, int widthPx, int heightPx)
     view.form = &form;
 }
 
+void LogicHarness::putQuestion(int row) {
+    modulo.domandefatte.fill(1);
+    modulo.domandefatte[static_cast<std::size_t>(row)] = 0;
+    form.VIA_Click();
+}
+
 int LogicHarness::kind() const {
     return static_cast<int>(cellNumber(modulo.domande(modulo.ndomanda, 0)));
 }
@@ -31,25 +37,7 @@ int LogicHarness::expected() const {
 void LogicHarness::typeInto(Ctl box, const std::string& text) {
     form.setText(box, text);
     int tasto = kEnter;
-    switch (box) {
-    case Ctl::Text1:
-        form.Text1_KeyPress(tasto);
-        break;
-    case Ctl::Inp1:
-        form.Inp1_KeyPress(tasto);
-        break;
-    case Ctl::Inp2:
-        form.Inp2_KeyPress(tasto);
-        break;
-    case Ctl::Inp3:
-        form.Inp3_KeyPress(tasto);
-        break;
-    case Ctl::Inp4:
-        form.Inp4_KeyPress(tasto);
-        break;
-    default:
-        break;
-    }
+    form.KeyPress(box, tasto);
 }
 
 void LogicHarness::answerRight() {

@@ -35,6 +35,8 @@ class RecordingView final : public Form1View {
 struct LogicHarness {
     explicit LogicHarness(unsigned seed = 1, int widthPx = 800, int heightPx = 600);
 
+    // Puts question `row` through the sequencer: every other flag of the pass is set first.
+    void putQuestion(int row);
     int kind() const;
     int expected() const;
     // Answers the question on screen rightly (every step of a four-step one).

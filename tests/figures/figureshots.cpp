@@ -1,7 +1,7 @@
 // Saves pictures of the exercise window at 1024 x 768 with a segment question,
 // a one-rectangle question and a three-rectangle question on it, to look at
 // the figures as the pupil sees them. Usage: figureshots <folder>
-#include "figurewindow.h"
+#include "../forms/windowharness.h"
 #include "forms/fonts.h"
 
 #include <QApplication>
@@ -40,10 +40,10 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (const Shot& shot : kShots) {
         WindowHarness h(kWidth, kHeight);
-        h.metti(shot.question);
+        h.putQuestion(shot.question);
         QApplication::processEvents();
         const QString path = folder.filePath(QString::fromLatin1(shot.file));
-        if (!h.window->grab().save(path)) {
+        if (!h.window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;
         }

@@ -1,6 +1,6 @@
 // The figures every question of the bank puts on the stage, through the real
 // sequencer: the unit counts the question speaks of, and no other figure.
-#include "figureharness.h"
+#include "../exercise/harness.h"
 
 #include <QTest>
 
@@ -112,15 +112,16 @@ class TestFigureBank : public QObject {
 void TestFigureBank::everyQuestionShowsTheUnitsItSpeaksOf() {
     // Forwards and then backwards on one window, so each question follows
     // others whose figures it must not inherit.
-    LogicHarness h;
+    LogicHarness h(7);
+    h.form.Form_Load();
     std::vector<int> order;
     for (int q = 0; q < Modulo1::kQuestions; ++q)
         order.push_back(q);
     for (int q = Modulo1::kQuestions - 1; q >= 0; --q)
         order.push_back(q);
     for (int q : order) {
-        h.metti(q);
-        QCOMPARE(h.m.ndomanda, q);
+        h.putQuestion(q);
+        QCOMPARE(h.modulo.ndomanda, q);
         const QString fault = faultOf(h.form.stage(), q);
         QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("question %1: %2").arg(q).arg(fault)));
     }
@@ -128,9 +129,10 @@ void TestFigureBank::everyQuestionShowsTheUnitsItSpeaksOf() {
 
 void TestFigureBank::figuresTakeTheirSizesFromTheScreenWidth() {
     // 800 pixels of 15 twips: the screen is 12000 twips wide.
-    LogicHarness h(800, 600);
+    LogicHarness h(7, 800, 600);
+    h.form.Form_Load();
     const Stage& s = h.form.stage();
-    h.metti(0);
+    h.putQuestion(0);
     const float frames[] = {4740, 5940, 3540};
     for (std::size_t i = 0; i < 3; ++i) {
         QCOMPARE(s[kSegmentControls[i]].geometry.width, frames[i]);
@@ -138,15 +140,16 @@ void TestFigureBank::figuresTakeTheirSizesFromTheScreenWidth() {
         // The label reaches past both ends of its strip.
         QCOMPARE(s[kSegmentControls[i + 3]].geometry.width, frames[i] + 200);
     }
-    h.metti(25);
+    h.putQuestion(25);
     QCOMPARE(s[Ctl::FrRet1].geometry.width, 2140.0f);
     QCOMPARE(s[Ctl::FrRet1].geometry.height, 1500.0f);
     QCOMPARE(s.rettangoli[0].altezza2[0].left, 2062.0f);
     QCOMPARE(s.rettangoli[0].base1[0].top, 1438.0f);
 
     // The same strip on a screen twice as wide.
-    LogicHarness wide(1600, 1200);
-    wide.metti(0);
+    LogicHarness wide(7, 1600, 1200);
+    wide.form.Form_Load();
+    wide.putQuestion(0);
     QCOMPARE(wide.form.stage()[Ctl::FrSegmento1].geometry.width, 2 * frames[0]);
 }
 

@@ -1,6 +1,6 @@
 // The strips and outlines as the window paints them: after the conversion to
 // pixels the units of a figure must still look equal, and the outlines closed.
-#include "figurewindow.h"
+#include "../forms/windowharness.h"
 
 #include <QTest>
 
@@ -79,7 +79,7 @@ void TestFigurePixels::stripUnitsStayEqualInPixels() {
     QFETCH(int, width);
     QFETCH(int, height);
     WindowHarness h(width, height);
-    h.metti(0);
+    h.putQuestion(0);
     const char* names[] = {"FrSegmento1", "FrSegmento2", "FrSegmento3"};
     const std::size_t units[] = {8, 10, 6};
     for (std::size_t f = 0; f < 3; ++f) {
@@ -121,8 +121,8 @@ void TestFigurePixels::outlinesStayClosedInPixels() {
     QFETCH(int, height);
     QFETCH(int, question);
     WindowHarness h(width, height);
-    h.metti(question);
-    const Modulo1& m = h.window->modulo();
+    h.putQuestion(question);
+    const Modulo1& m = h.window.modulo();
     // FrRet1 is the middle rectangle (columns 4-5 for kind 6, 2-3 for kind 5).
     struct Shown {
         const char* name;
