@@ -185,6 +185,9 @@ void run(std::shared_ptr<SdlSoundPlayer::Shared> shared) {
                 setState(*shared, State::Unavailable);
         }
         mixerTaken = false;
+        // SDL keeps per-thread data (its error text) for threads it did not
+        // start itself; this thread must free its own.
+        SDL_TLSCleanup();
     } else {
         setState(*shared, State::Unavailable);
     }
