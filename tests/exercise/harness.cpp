@@ -14,9 +14,9 @@ void RecordingView::mostraClassifica(std::optional<double> topTwips) {
                         form->stage()[Ctl::avviso].text, form->stage()[Ctl::VIA].visible});
 }
 
-LogicHarness::LogicHarness(unsigned seed, int widthPx, int heightPx)
+LogicHarness::LogicHarness(unsigned seed, int widthPx, int heightPx, Pause* otherPause)
     : random(clock, seed), pause(clock), screen(widthPx, heightPx), audio(player, random, "/app"),
-      form(modulo, {clock, random, pause, screen, audio, view}) {
+      form(modulo, {clock, random, otherPause ? *otherPause : pause, screen, audio, view}) {
     view.form = &form;
 }
 

@@ -33,7 +33,9 @@ class RecordingView final : public Form1View {
 };
 
 struct LogicHarness {
-    explicit LogicHarness(unsigned seed = 1, int widthPx = 800, int heightPx = 600);
+    // `otherPause` replaces the fake pause, for tests that look at the stage during it.
+    explicit LogicHarness(unsigned seed = 1, int widthPx = 800, int heightPx = 600,
+                          Pause* otherPause = nullptr);
 
     // Puts question `row` through the sequencer: every other flag of the pass is set first.
     void putQuestion(int row);

@@ -14,29 +14,23 @@ constexpr double kMidnight = 86400;
 // question timer meanwhile as the real event loop would.
 class WatchingPause final : public Pause {
   public:
-    WatchingPause(FakeClock& clock, Form1*& form) : clock_(clock), form_(form) {}
     void wait(double seconds) override {
-        const Stage& s = form_->stage();
-        during.push_back({s[Ctl::gratifica].text, s.back, s.enabled, s[Ctl::LbRisposte].text,
-                          s[Ctl::LbTempo].text});
-        clock_.advance(seconds / 2);
-        form_->Timer1_Timer();
-        tempoAfterTick = form_->stage()[Ctl::LbTempo].text;
-        clock_.advance(seconds / 2);
+        const Stage& s = h->form.stage();
+        during.push_back({s[Ctl::gratifica].text, s.back, s.enabled, s[Ctl::LbRisposte].text});
+        h->clock.advance(seconds / 2);
+        h->form.Timer1_Timer();
+        tempoAfterTick = s[Ctl::LbTempo].text;
+        h->clock.advance(seconds / 2);
     }
     struct Seen {
         std::string gratifica;
         Rgb back;
         bool enabled;
         std::string risposte;
-        std::string tempo;
     };
+    LogicHarness* h = nullptr;
     std::vector<Seen> during;
     std::string tempoAfterTick;
-
-  private:
-    FakeClock& clock_;
-    Form1*& form_;
 };
 
 // A clock that moves on by itself at every reading.
@@ -50,26 +44,15 @@ class RunningClock final : public Clock {
     double step_;
 };
 
+// The logic with a question on screen and the watching pause.
 struct WatchedHarness {
-    WatchedHarness()
-        : random(clock, 2), watching(clock, formPtr), screen(800, 600),
-          audio(player, random, "/app"),
-          form(modulo, {clock, random, watching, screen, audio, view}) {
-        formPtr = &form;
-        view.form = &form;
-        form.Form_Load();
-        form.VIA_Click();
+    WatchedHarness() {
+        watching.h = &h;
+        h.form.Form_Load();
+        h.form.VIA_Click();
     }
-    Form1* formPtr = nullptr;
-    FakeClock clock;
-    SeededRandom random;
     WatchingPause watching;
-    FakeScreen screen;
-    FakePlayer player;
-    Audio audio;
-    RecordingView view;
-    Modulo1 modulo;
-    Form1 form;
+    LogicHarness h{2, 800, 600, &watching};
 };
 
 } // namespace
@@ -88,19 +71,20 @@ class TestFeedback : public QObject {
 };
 
 void TestFeedback::wrongAnswerShowsOrangeThenCountsBoth() {
-    WatchedHarness h;
+    WatchedHarness w;
+    LogicHarness& h = w.h;
     h.clock.advance(2.5);
     h.form.Timer1_Timer();
     h.form.flashsbagliato();
-    QCOMPARE(h.watching.during.size(), std::size_t{1});
-    const auto& seen = h.watching.during[0];
+    QCOMPARE(w.watching.during.size(), std::size_t{1});
+    const auto& seen = w.watching.during[0];
     QCOMPARE(seen.gratifica, std::string("NO RIPROVA"));
     QVERIFY(seen.back == form1::kWrongBack);
     QVERIFY(!seen.enabled);
     // The counters change only once the pause is over.
     QCOMPARE(seen.risposte, std::string("risposte"));
     // The time display is not refreshed during the pause.
-    QCOMPARE(h.watching.tempoAfterTick, std::string("2"));
+    QCOMPARE(w.watching.tempoAfterTick, std::string("2"));
 
     const Stage& s = h.form.stage();
     QCOMPARE(s[Ctl::gratifica].text, std::string());
@@ -113,11 +97,12 @@ void TestFeedback::wrongAnswerShowsOrangeThenCountsBoth() {
 }
 
 void TestFeedback::rightAnswerCountsOnlyTheAnswer() {
-    WatchedHarness h;
+    WatchedHarness w;
+    LogicHarness& h = w.h;
     h.form.flashbravo();
     h.form.flashbravo();
-    QCOMPARE(h.watching.during.at(1).gratifica, std::string("BENE!!"));
-    QVERIFY(h.watching.during.at(1).back == form1::kBack);
+    QCOMPARE(w.watching.during.at(1).gratifica, std::string("BENE!!"));
+    QVERIFY(w.watching.during.at(1).back == form1::kBack);
     QCOMPARE(h.form.stage()[Ctl::LbRisposte].text, std::string("2"));
     QCOMPARE(h.form.stage()[Ctl::LbErrori].text, std::string("0"));
     QCOMPARE(h.modulo.nerrori, 0);

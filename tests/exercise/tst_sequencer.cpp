@@ -26,7 +26,6 @@ class TestSequencer : public QObject {
     void everyPassPutsEachQuestionOnce();
     void seriesCloseAtTheFirstQuestionAfterTenAnswers();
     void seriesAndPassEndingTogetherShowTheResultsTwice();
-    void passEndAloneGradesTheSeriesOnce();
     void hintLineAlternatesAcrossSeriesAndPasses();
     void generatorNeverRepeatsADrawOnAFrozenClock();
 };
@@ -155,24 +154,6 @@ void TestSequencer::seriesAndPassEndingTogetherShowTheResultsTwice() {
     QCOMPARE(h.modulo.temposerie, h.clock.seconds());
     QVERIFY(!h.form.stage()[Ctl::VIA].visible);
     QCOMPARE(h.form.stage()[Ctl::LbErrori].text, std::string("0"));
-}
-
-void TestSequencer::passEndAloneGradesTheSeriesOnce() {
-    LogicHarness h(9);
-    h.form.Form_Load();
-    h.form.VIA_Click();
-    while (h.kind() == 4)
-        h.answerRight();
-    h.view.showings.clear();
-    h.modulo.domandefatte.fill(1);
-    h.modulo.nrisposte = 3;
-    h.modulo.nerrori = 1;
-    h.answerRight();
-    QCOMPARE(h.view.showings.size(), std::size_t{1});
-    QCOMPARE(h.view.showings[0].giudizio, 4);
-    QVERIFY(h.view.showings[0].top.has_value());
-    QCOMPARE(h.modulo.nrisposte, 0);
-    QCOMPARE(h.modulo.nerrori, 0);
 }
 
 void TestSequencer::hintLineAlternatesAcrossSeriesAndPasses() {

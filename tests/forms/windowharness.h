@@ -15,6 +15,17 @@
 
 #include <functional>
 
+// The text a label, box or button shows.
+inline QString controlText(const QWidget* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    if (auto* e = qobject_cast<const QLineEdit*>(w))
+        return e->text();
+    if (auto* b = qobject_cast<const QPushButton*>(w))
+        return b->text();
+    return {};
+}
+
 // A pause that lets the test look at the window while it is held.
 class HookPause final : public Pause {
   public:
@@ -69,16 +80,7 @@ struct WindowHarness {
         QTest::keyClick(w, Qt::Key_Return);
     }
 
-    QString text(Ctl id) const {
-        QWidget* w = window.control(id);
-        if (auto* l = qobject_cast<QLabel*>(w))
-            return l->text();
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            return e->text();
-        if (auto* b = qobject_cast<QPushButton*>(w))
-            return b->text();
-        return {};
-    }
+    QString text(Ctl id) const { return controlText(window.control(id)); }
 
     FigureFrame* frame(const char* name) const {
         return window.findChild<FigureFrame*>(QString::fromLatin1(name));

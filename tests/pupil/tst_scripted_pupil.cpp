@@ -29,6 +29,7 @@ struct Seen {
     QString risultato;
     std::array<int, 5> dots{};
     QString avviso;
+    bool overForm1 = false; // modal, owned by the exercise window
 };
 
 class Pupil {
@@ -111,6 +112,7 @@ class Pupil {
                 s.dots[std::size_t(r)] +=
                     dialog->findChild<QWidget*>(kRows[r] + QString::number(k))->isVisible();
         s.avviso = h_.text(Ctl::avviso);
+        s.overForm1 = dialog->isModal() && dialog->parentWidget() == &h_.window;
         seen.push_back(s);
         QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
@@ -167,8 +169,10 @@ void TestScriptedPupil::playsTheFirstPassAndSeesEveryGrade() {
     }
     QCOMPARE(questions.size(), std::size_t{42});
 
-    for (std::size_t i = 0; i < expected.size(); ++i)
+    for (std::size_t i = 0; i < expected.size(); ++i) {
         QCOMPARE(pupil.seen[i].risultato, kGrades[expected[i]]);
+        QVERIFY(pupil.seen[i].overForm1);
+    }
     QCOMPARE(pupil.seen.back().avviso, QString("Bravo!! Hai risposto a tutte le domande."));
     const std::array<int, 5> dots = {tally[5], tally[4], tally[3], tally[2], tally[1]};
     QCOMPARE(pupil.seen.back().dots, dots);

@@ -2,7 +2,7 @@
 // 4K, portrait): it fills the screen, its texts fit their controls and the
 // strips stay countable. With FRAZIONI_SHOTS set to a folder, it also saves
 // what it showed there.
-#include "fakes/fakes.h"
+#include "../forms/windowharness.h"
 #include "figures/figureframe.h"
 #include "forms/fonts.h"
 #include "forms/form1window.h"
@@ -18,16 +18,6 @@
 #include <QTest>
 
 namespace {
-
-QString textOf(const QWidget* w) {
-    if (auto* l = qobject_cast<const QLabel*>(w))
-        return l->text();
-    if (auto* e = qobject_cast<const QLineEdit*>(w))
-        return e->text();
-    if (auto* b = qobject_cast<const QPushButton*>(w))
-        return b->text();
-    return {};
-}
 
 struct RealScreenWindow {
     RealScreenWindow()
@@ -56,7 +46,7 @@ struct RealScreenWindow {
 void checkTextsFit(const Form1Window& window) {
     for (const ControlDesign& d : form1Design()) {
         QWidget* w = window.control(d.id);
-        const QString text = textOf(w).trimmed();
+        const QString text = controlText(w).trimmed();
         if (!w->isVisible() || text.isEmpty())
             continue;
         const QFontMetrics fm(w->font());
