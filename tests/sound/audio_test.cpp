@@ -1,11 +1,11 @@
-// Which cue file each call of the sound module asks the player for.
+// Which cue file each call of the sound module asks the player for, and the
+// fairness of the right-answer draw.
 #include "fakes/fakes.h"
 #include "sound/audio.h"
-#include "soundfakes.h"
 
 #include <QTest>
 
-#include <array>
+#include <functional>
 #include <map>
 
 namespace {
@@ -15,30 +15,29 @@ constexpr int kCues = 5;
 // Chi-square with 4 degrees of freedom is above this one time in a thousand
 // for a fair draw; with a fixed seed the test is repeatable.
 constexpr double kChiSquareBound = 18.47;
+constexpr unsigned kSeed = 2024;
 
-const std::array<std::string, kCues> kRightAnswerFiles = {
-    "/app/suoni/esatto.wav", "/app/suoni/esatto2.wav", "/app/suoni/esatto3.wav",
-    "/app/suoni/esatto4.wav", "/app/suoni/esatto5.wav"};
-
-// Draws `kDraws` right-answer cues and returns the chi-square of their counts
-// against equal chances.
-double chiSquareOfDraws(Random& random) {
-    FakePlayer player;
-    Audio audio(player, random, "/app");
-    for (int i = 0; i < kDraws; ++i)
-        audio.suonaesatto("esatto");
-    std::map<std::string, int> counts;
-    for (const std::string& path : player.played)
-        ++counts[path];
-    const double expected = static_cast<double>(kDraws) / kCues;
-    double chiSquare = 0;
-    for (const std::string& file : kRightAnswerFiles) {
-        const double d = counts[file] - expected;
-        chiSquare += d * d / expected;
-        counts.erase(file);
+// Draws come from `draw`; reseeds go on to `reseeded`, if any. The calls are
+// recorded, so a test can see that each draw is preceded by a reseed.
+class ScriptedRandom final : public Random {
+  public:
+    explicit ScriptedRandom(std::function<double()> draw, Random* reseeded = nullptr)
+        : draw_(std::move(draw)), reseeded_(reseeded) {}
+    void randomize() override {
+        calls += 'r';
+        if (reseeded_ != nullptr)
+            reseeded_->randomize();
     }
-    return counts.empty() ? chiSquare : std::numeric_limits<double>::infinity();
-}
+    double next() override {
+        calls += 'n';
+        return draw_();
+    }
+    std::string calls;
+
+  private:
+    std::function<double()> draw_;
+    Random* reseeded_;
+};
 
 } // namespace
 
@@ -49,18 +48,15 @@ class AudioTest : public QObject {
     void toglibarraRemovesOneTrailingSlash_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("root") << "/"
-                              << "";
-        QTest::newRow("trailing slash") << "/a/b/"
-                                        << "/a/b";
-        QTest::newRow("no trailing slash") << "/a/b"
-                                           << "/a/b";
-        QTest::newRow("only one of two") << "/a/b//"
-                                         << "/a/b/";
-        QTest::newRow("backslash is a name character") << "/a/b\\"
-                                                       << "/a/b\\";
+        const auto row = [](const char* name, QString path, QString expected) {
+            QTest::newRow(name) << path << expected;
+        };
+        row("empty", "", "");
+        row("root", "/", "");
+        row("trailing slash", "/a/b/", "/a/b");
+        row("no trailing slash", "/a/b", "/a/b");
+        row("only one of two", "/a/b//", "/a/b/");
+        row("backslash is a name character", "/a/b\\", "/a/b\\");
     }
     void toglibarraRemovesOneTrailingSlash() {
         QFETCH(QString, path);
@@ -70,90 +66,77 @@ class AudioTest : public QObject {
         QCOMPARE(QString::fromStdString(s), expected);
     }
 
-    void suonaAsksForTheCueInSuoniBesideTheExecutable_data() {
+    // `draw` is the generator's value for suonaesatto; suona (draw -1) must not draw.
+    void eachCallAsksForTheCueInSuoniBesideTheExecutable_data() {
         QTest::addColumn<QString>("applicationPath");
         QTest::addColumn<QString>("cue");
+        QTest::addColumn<double>("draw");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("greeting") << "/opt/frazioni"
-                                  << "premivia"
-                                  << "/opt/frazioni/suoni/premivia.wav";
-        QTest::newRow("wrong answer") << "/opt/frazioni"
-                                      << "sbagliato1"
-                                      << "/opt/frazioni/suoni/sbagliato1.wav";
-        QTest::newRow("folder given with a slash") << "/opt/frazioni/"
-                                                   << "premivia"
-                                                   << "/opt/frazioni/suoni/premivia.wav";
+        const auto row = [](const char* name, QString folder, QString cue, double draw,
+                            QString expected) {
+            QTest::newRow(name) << folder << cue << draw << expected;
+        };
+        row("greeting", "/opt", "premivia", -1, "/opt/suoni/premivia.wav");
+        row("wrong answer", "/opt", "sbagliato1", -1, "/opt/suoni/sbagliato1.wav");
+        row("folder with a slash", "/opt/", "premivia", -1, "/opt/suoni/premivia.wav");
         // Fault pinned: a root folder must not give "//suoni/...".
-        QTest::newRow("executable in the root") << "/"
-                                                << "sbagliato1"
-                                                << "/suoni/sbagliato1.wav";
-        QTest::newRow("spaces and accents")
-            << "/home/maestra/Attività di classe"
-            << "premivia"
-            << "/home/maestra/Attività di classe/suoni/premivia.wav";
+        row("executable in the root", "/", "sbagliato1", -1, "/suoni/sbagliato1.wav");
+        // Fault pinned: the edges of the fifths, where an off-by-one draw shows.
+        row("0 gives esatto", "/app", "esatto", 0.0, "/app/suoni/esatto.wav");
+        row("just below 0.2 gives esatto", "/app", "esatto", 0.1999, "/app/suoni/esatto.wav");
+        row("0.2 gives esatto2", "/app", "esatto", 0.2, "/app/suoni/esatto2.wav");
+        row("0.5 gives esatto3", "/app", "esatto", 0.5, "/app/suoni/esatto3.wav");
+        row("0.7 gives esatto4", "/app", "esatto", 0.7, "/app/suoni/esatto4.wav");
+        row("just below 1 gives esatto5", "/app", "esatto", 0.99999, "/app/suoni/esatto5.wav");
+        row("right answer, root folder", "/", "esatto", 0.3, "/suoni/esatto2.wav");
     }
-    void suonaAsksForTheCueInSuoniBesideTheExecutable() {
+    void eachCallAsksForTheCueInSuoniBesideTheExecutable() {
         QFETCH(QString, applicationPath);
         QFETCH(QString, cue);
+        QFETCH(double, draw);
         QFETCH(QString, expected);
-        FakeClock clock;
-        SeededRandom random(clock, 1);
+        ScriptedRandom random([draw] { return draw; });
         FakePlayer player;
         Audio audio(player, random, applicationPath.toStdString());
-        audio.suona(cue.toStdString());
+        const bool rightAnswer = draw >= 0;
+        if (rightAnswer)
+            audio.suonaesatto(cue.toStdString());
+        else
+            audio.suona(cue.toStdString());
         QCOMPARE(player.played.size(), 1u);
         QCOMPARE(QString::fromStdString(player.played[0]), expected);
+        QCOMPARE(QString::fromStdString(random.calls), rightAnswer ? "rn" : "");
     }
 
-    void suonaesattoPlaysTheCueOfTheDrawnFifth_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<QString>("applicationPath");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("0 gives esatto") << 0.0 << "/app"
-                                        << "/app/suoni/esatto.wav";
-        QTest::newRow("just below 0.2 gives esatto") << 0.1999 << "/app"
-                                                     << "/app/suoni/esatto.wav";
-        QTest::newRow("0.2 gives esatto2") << 0.2 << "/app"
-                                           << "/app/suoni/esatto2.wav";
-        QTest::newRow("0.5 gives esatto3") << 0.5 << "/app"
-                                           << "/app/suoni/esatto3.wav";
-        QTest::newRow("0.7 gives esatto4") << 0.7 << "/app"
-                                           << "/app/suoni/esatto4.wav";
-        QTest::newRow("just below 1 gives esatto5") << 0.99999 << "/app"
-                                                    << "/app/suoni/esatto5.wav";
-        QTest::newRow("root folder") << 0.3 << "/"
-                                     << "/suoni/esatto2.wav";
-        QTest::newRow("folder with a slash") << 0.9 << "/app/"
-                                             << "/app/suoni/esatto5.wav";
-    }
-    void suonaesattoPlaysTheCueOfTheDrawnFifth() {
-        QFETCH(double, x);
-        QFETCH(QString, applicationPath);
-        QFETCH(QString, expected);
-        ScriptedRandom random({x});
-        FakePlayer player;
-        Audio audio(player, random, applicationPath.toStdString());
-        audio.suonaesatto("esatto");
-        QCOMPARE(player.played.size(), 1u);
-        QCOMPARE(QString::fromStdString(player.played[0]), expected);
-        QCOMPARE(QString::fromStdString(random.calls), QStringLiteral("rn"));
-    }
-
-    void rightAnswerCuesAreDrawnAboutOneTimeInFive() {
-        FakeClock clock;
-        SeededRandom random(clock, 2024);
-        QVERIFY2(chiSquareOfDraws(random) < kChiSquareBound,
-                 "the five cues are not equally likely");
-    }
-
-    // The bound above must be tight enough to catch a generator that is only
+    // The bound must be tight enough to catch a generator that is only
     // slightly off: one that never reaches the top 5 % of its range.
-    void aSlightlyBiasedDrawFailsTheBound() {
-        constexpr double kShare = 0.95;
+    void rightAnswerCuesAreDrawnAboutOneTimeInFive_data() {
+        QTest::addColumn<double>("share");
+        QTest::addColumn<bool>("fair");
+        QTest::newRow("fair generator") << 1.0 << true;
+        QTest::newRow("generator missing the top 5 %") << 0.95 << false;
+    }
+    void rightAnswerCuesAreDrawnAboutOneTimeInFive() {
+        QFETCH(double, share);
+        QFETCH(bool, fair);
         FakeClock clock;
-        SeededRandom fair(clock, 2024);
-        SqueezedRandom biased(fair, kShare);
-        QVERIFY(chiSquareOfDraws(biased) > kChiSquareBound);
+        SeededRandom seeded(clock, kSeed);
+        ScriptedRandom random([&] { return seeded.next() * share; }, &seeded);
+        FakePlayer player;
+        Audio audio(player, random, "/app");
+        for (int i = 0; i < kDraws; ++i)
+            audio.suonaesatto("esatto");
+        std::map<std::string, int> counts;
+        for (const std::string& path : player.played)
+            ++counts[path];
+        const double expected = static_cast<double>(kDraws) / kCues;
+        double chiSquare = 0;
+        for (const char* file : {"esatto", "esatto2", "esatto3", "esatto4", "esatto5"}) {
+            const double d = counts[std::string("/app/suoni/") + file + ".wav"] - expected;
+            chiSquare += d * d / expected;
+        }
+        QCOMPARE(counts.size(), std::size_t(kCues)); // no other file was asked for
+        QCOMPARE(chiSquare < kChiSquareBound, fair);
     }
 };
 
