@@ -3,41 +3,29 @@
 
 #include <QTest>
 
-#include <cmath>
 #include <limits>
+#include <vector>
 
 Q_DECLARE_METATYPE(Cell)
+Q_DECLARE_METATYPE(FrameSize)
 
 namespace {
 
 constexpr double kW = 12000; // screen width of the worked examples
+constexpr float kThick = 60; // thickness of an outline's sides
+constexpr float kInset = 62; // how far an outline's bases sit inside its height sides
 
 Cell whole(int n) {
     return Cell{static_cast<std::int16_t>(n)};
 }
 
-template <std::size_t Size> int visibleCount(const std::array<PieceGeometry, Size>& pieces) {
-    int n = 0;
-    for (const PieceGeometry& p : pieces)
-        n += p.visible ? 1 : 0;
-    return n;
-}
-
-// The first `count` pieces visible and touching one after the other, the rest hidden.
-template <std::size_t Size>
-bool contiguousRow(const std::array<PieceGeometry, Size>& side, int count, bool vertical) {
-    for (int i = 0; i < static_cast<int>(Size); ++i) {
-        const PieceGeometry& p = side[static_cast<std::size_t>(i)];
-        if (p.visible != (i < count))
-            return false;
-        if (i == 0 || i >= count)
-            continue;
-        const PieceGeometry& q = side[static_cast<std::size_t>(i - 1)];
-        const float end = vertical ? q.top + q.height : q.left + q.width;
-        if (std::abs((vertical ? p.top : p.left) - end) > 0.01f)
-            return false;
-    }
-    return true;
+// The pieces of a row up to its last visible one: a hidden piece among them, or a
+// visible one left over from an earlier layout, makes the comparison fail.
+template <std::size_t N> std::vector<PieceGeometry> shown(const std::array<PieceGeometry, N>& row) {
+    std::size_t end = N;
+    while (end > 0 && !row[end - 1].visible)
+        --end;
+    return {row.begin(), row.begin() + static_cast<std::ptrdiff_t>(end)};
 }
 
 } // namespace
@@ -45,223 +33,159 @@ bool contiguousRow(const std::array<PieceGeometry, Size>& side, int count, bool 
 class TestFigureGeometry : public QObject {
     Q_OBJECT
   private slots:
-    void horizontalStripHasTheWorkedExampleSizes_data();
-    void horizontalStripHasTheWorkedExampleSizes();
-    void uprightStripIsTheSameStripWithTheAxesSwapped();
-    void otherOrientationOnlyShowsTheFrame();
-    void relayoutHidesStalePieces();
-    void rectangleHasTheWorkedExampleSizes_data();
-    void rectangleHasTheWorkedExampleSizes();
-    void doublingTheScreenWidthDoublesEveryLength();
-    void stripRefusesCountsThePiecesCannotShow_data();
-    void stripRefusesCountsThePiecesCannotShow();
-    void rectangleRefusesCountsThePiecesCannotShow_data();
-    void rectangleRefusesCountsThePiecesCannotShow();
-};
-
-void TestFigureGeometry::horizontalStripHasTheWorkedExampleSizes_data() {
-    QTest::addColumn<Cell>("count");
-    QTest::addColumn<int>("units");
-    QTest::addColumn<float>("frameWidth");
-    QTest::newRow("segment 1, 8 units") << whole(8) << 8 << 4740.0f;
-    QTest::newRow("segment 2, 10 units") << whole(10) << 10 << 5940.0f;
-    QTest::newRow("segment 3, 6 units") << whole(6) << 6 << 3540.0f;
-    QTest::newRow("one unit") << whole(1) << 1 << 540.0f;
-    QTest::newRow("count as single") << Cell{8.0f} << 8 << 4740.0f;
-}
-
-void TestFigureGeometry::horizontalStripHasTheWorkedExampleSizes() {
-    QFETCH(Cell, count);
-    QFETCH(int, units);
-    QFETCH(float, frameWidth);
-    SegmentFigure f;
-    dimensionaSegmento(f, kW, whole(1), count);
-    QCOMPARE(f.frame, (FrameSize{true, frameWidth, 60}));
-    for (int i = 0; i < 10; ++i) {
-        const PieceGeometry& p = f.pieces[static_cast<std::size_t>(i)];
-        QCOMPARE(p.visible, i < units);
-        if (i < units)
-            QCOMPARE(p, (PieceGeometry{true, 600.0f * i, 0, 540, 60}));
+    // Doubling the screen width doubles every length of a strip.
+    void stripHasTheWorkedExampleSizes_data() {
+        QTest::addColumn<double>("screen");
+        QTest::addColumn<bool>("upright");
+        QTest::addColumn<Cell>("count");
+        QTest::addColumn<int>("units");
+        QTest::newRow("segment 1, 8 units") << kW << false << whole(8) << 8;
+        QTest::newRow("segment 2, 10 units") << kW << false << whole(10) << 10;
+        QTest::newRow("segment 3, 6 units") << kW << false << whole(6) << 6;
+        QTest::newRow("count as single") << kW << false << Cell{8.0f} << 8;
+        QTest::newRow("upright, 8 units") << kW << true << whole(8) << 8;
+        QTest::newRow("upright, one unit") << kW << true << whole(1) << 1;
+        QTest::newRow("screen twice as wide") << 2 * kW << false << whole(8) << 8;
+        QTest::newRow("upright, screen twice as wide") << 2 * kW << true << whole(10) << 10;
     }
-}
-
-void TestFigureGeometry::uprightStripIsTheSameStripWithTheAxesSwapped() {
-    SegmentFigure f;
-    dimensionaSegmento(f, kW, whole(0), whole(8));
-    QCOMPARE(f.frame, (FrameSize{true, 60, 4740}));
-    for (int i = 0; i < 8; ++i)
-        QCOMPARE(f.pieces[static_cast<std::size_t>(i)],
-                 (PieceGeometry{true, 0, 600.0f * i, 60, 540}));
-    QCOMPARE(visibleCount(f.pieces), 8);
-}
-
-void TestFigureGeometry::otherOrientationOnlyShowsTheFrame() {
-    SegmentFigure f;
-    dimensionaSegmento(f, kW, whole(1), whole(6));
-    f.frame.visible = false;
-    const SegmentFigure before = f;
-    for (const Cell& o : {whole(2), whole(-1), Cell{0.5f}}) {
-        dimensionaSegmento(f, kW, o, whole(10));
-        QCOMPARE(f.pieces, before.pieces);
-        QCOMPARE(f.frame, (FrameSize{true, before.frame.width, before.frame.height}));
+    void stripHasTheWorkedExampleSizes() {
+        QFETCH(double, screen);
+        QFETCH(bool, upright);
+        QFETCH(Cell, count);
+        QFETCH(int, units);
+        SegmentFigure f;
+        dimensionaSegmento(f, kW, whole(1), whole(10)); // its pieces must not linger
+        dimensionaSegmento(f, screen, whole(upright ? 0 : 1), count);
+        // At 12000 twips a unit is 600 with a gap of 60: 4740 for 8 units.
+        const auto unit = static_cast<float>(screen / 20);
+        const float gap = unit / 10;
+        const float length = unit * static_cast<float>(units) - gap;
+        QCOMPARE(f.frame, (upright ? FrameSize{true, gap, length} : FrameSize{true, length, gap}));
+        std::vector<PieceGeometry> expected;
+        for (int i = 0; i < units; ++i) {
+            const float at = unit * static_cast<float>(i); // 0, 600, ... 4200
+            expected.push_back(upright ? PieceGeometry{true, 0, at, gap, unit - gap}
+                                       : PieceGeometry{true, at, 0, unit - gap, gap});
+        }
+        QCOMPARE(shown(f.pieces), expected);
     }
-}
 
-void TestFigureGeometry::relayoutHidesStalePieces() {
-    SegmentFigure s;
-    dimensionaSegmento(s, kW, whole(1), whole(10));
-    dimensionaSegmento(s, kW, whole(0), whole(6));
-    QCOMPARE(visibleCount(s.pieces), 6);
-
-    RectangleFigure r;
-    dimensionaRettangolo(r, kW, whole(8), whole(8), whole(2500));
-    dimensionaRettangolo(r, kW, whole(1), whole(2), whole(2500));
-    QVERIFY(contiguousRow(r.altezza1, 1, true));
-    QVERIFY(contiguousRow(r.altezza2, 1, true));
-    QVERIFY(contiguousRow(r.base1, 2, false));
-    QVERIFY(contiguousRow(r.base2, 2, false));
-}
-
-void TestFigureGeometry::rectangleHasTheWorkedExampleSizes_data() {
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<double>("unit");
-    QTest::addColumn<double>("frameWidth");
-    QTest::addColumn<double>("frameHeight");
-    QTest::newRow("question 25, 3 x 4") << 3 << 4 << 500.0 << 2140.0 << 1500.0;
-    QTest::newRow("question 34 left, 6 x 4")
-        << 6 << 4 << 2000.0 / 6 << 4 * 2000.0 / 6 + 140 << 2000.0;
-    QTest::newRow("question 34 middle, 2 x 1") << 2 << 1 << 1000.0 << 1140.0 << 2000.0;
-    QTest::newRow("question 34 right, 1 x 2") << 1 << 2 << 1000.0 << 2140.0 << 1000.0;
-    QTest::newRow("square 5 x 5") << 5 << 5 << 400.0 << 2140.0 << 2000.0;
-    QTest::newRow("full sides 8 x 8") << 8 << 8 << 250.0 << 2140.0 << 2000.0;
-}
-
-void TestFigureGeometry::rectangleHasTheWorkedExampleSizes() {
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(double, unit);
-    QFETCH(double, frameWidth);
-    QFETCH(double, frameHeight);
-    const auto u = static_cast<float>(unit);
-    RectangleFigure f;
-    dimensionaRettangolo(f, kW, whole(a), whole(b), whole(2500));
-
-    QVERIFY(f.frame.visible);
-    QCOMPARE(f.frame.width, static_cast<float>(frameWidth));
-    QCOMPARE(f.frame.height, static_cast<float>(frameHeight));
-    QVERIFY(contiguousRow(f.altezza1, a, true));
-    QVERIFY(contiguousRow(f.altezza2, a, true));
-    QVERIFY(contiguousRow(f.base1, b, false));
-    QVERIFY(contiguousRow(f.base2, b, false));
-
-    const auto rightLeft = static_cast<float>(b * unit + 62);
-    const auto bottomTop = static_cast<float>(a * unit - 62);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(a); ++i) {
-        const auto top = static_cast<float>(static_cast<double>(i) * unit);
-        QCOMPARE(f.altezza1[i], (PieceGeometry{true, 0, top, 60, u}));
-        QCOMPARE(f.altezza2[i], (PieceGeometry{true, rightLeft, top, 60, u}));
-    }
-    for (std::size_t i = 0; i < static_cast<std::size_t>(b); ++i) {
-        const auto left = static_cast<float>(static_cast<double>(i) * unit + 62);
-        QCOMPARE(f.base1[i], (PieceGeometry{true, left, bottomTop, u, 60}));
-        QCOMPARE(f.base2[i], (PieceGeometry{true, left, 0, u, 60}));
-    }
-}
-
-void TestFigureGeometry::doublingTheScreenWidthDoublesEveryLength() {
-    for (int o : {0, 1}) {
-        SegmentFigure one;
-        SegmentFigure two;
-        dimensionaSegmento(one, kW, whole(o), whole(10));
-        dimensionaSegmento(two, 2 * kW, whole(o), whole(10));
-        QCOMPARE(two.frame.width, 2 * one.frame.width);
-        QCOMPARE(two.frame.height, 2 * one.frame.height);
-        for (std::size_t i = 0; i < one.pieces.size(); ++i) {
-            const PieceGeometry& p = one.pieces[i];
-            QCOMPARE(two.pieces[i],
-                     (PieceGeometry{true, 2 * p.left, 2 * p.top, 2 * p.width, 2 * p.height}));
+    void otherOrientationOnlyShowsTheFrame() {
+        SegmentFigure f;
+        dimensionaSegmento(f, kW, whole(1), whole(6));
+        f.frame.visible = false;
+        const SegmentFigure before = f;
+        for (const Cell& o : {whole(2), whole(-1), Cell{0.5f}}) {
+            dimensionaSegmento(f, kW, o, whole(10));
+            QCOMPARE(f.pieces, before.pieces);
+            QCOMPARE(f.frame, (FrameSize{true, before.frame.width, before.frame.height}));
         }
     }
 
-    // In a rectangle the unit lengths double; the side thickness (60) and the
+    // On a wider screen the unit lengths double; the side thickness and the
     // offsets built on it (62, 140) are fixed layout values.
-    RectangleFigure one;
-    RectangleFigure two;
-    dimensionaRettangolo(one, kW, whole(3), whole(7), whole(2500));
-    dimensionaRettangolo(two, 2 * kW, whole(3), whole(7), whole(2500));
-    QCOMPARE(two.frame.height, 2 * one.frame.height);
-    QCOMPARE(two.frame.width - 140, 2 * (one.frame.width - 140));
-    for (std::size_t i = 0; i < 3; ++i) {
-        QCOMPARE(two.altezza1[i].height, 2 * one.altezza1[i].height);
-        QCOMPARE(two.altezza2[i].top, 2 * one.altezza2[i].top);
-        QCOMPARE(two.altezza2[i].left - 62, 2 * (one.altezza2[i].left - 62));
+    void rectangleHasTheWorkedExampleSizes_data() {
+        QTest::addColumn<double>("screen");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<double>("unit");
+        QTest::addColumn<FrameSize>("frame");
+        // Question 25's right pieces sit at Left 2062, its bottom pieces at Top 1438.
+        QTest::newRow("question 25, 3 x 4") << kW << 3 << 4 << 500.0 << FrameSize{true, 2140, 1500};
+        QTest::newRow("question 34 left, 6 x 4")
+            << kW << 6 << 4 << 2000.0 / 6
+            << FrameSize{true, static_cast<float>(8000.0 / 6 + 140), 2000};
+        QTest::newRow("question 34 middle, 2 x 1")
+            << kW << 2 << 1 << 1000.0 << FrameSize{true, 1140, 2000};
+        QTest::newRow("question 34 right, 1 x 2")
+            << kW << 1 << 2 << 1000.0 << FrameSize{true, 2140, 1000};
+        QTest::newRow("full sides 8 x 8") << kW << 8 << 8 << 250.0 << FrameSize{true, 2140, 2000};
+        QTest::newRow("question 25, screen twice as wide")
+            << 2 * kW << 3 << 4 << 1000.0 << FrameSize{true, 4140, 3000};
+        QTest::newRow("6 x 4, screen twice as wide")
+            << 2 * kW << 6 << 4 << 4000.0 / 6
+            << FrameSize{true, static_cast<float>(16000.0 / 6 + 140), 4000};
     }
-    for (std::size_t i = 0; i < 7; ++i) {
-        QCOMPARE(two.base1[i].width, 2 * one.base1[i].width);
-        QCOMPARE(two.base1[i].left - 62, 2 * (one.base1[i].left - 62));
-        QCOMPARE(two.base1[i].top + 62, 2 * (one.base1[i].top + 62));
+    void rectangleHasTheWorkedExampleSizes() {
+        QFETCH(double, screen);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(double, unit);
+        QFETCH(FrameSize, frame);
+        RectangleFigure f;
+        dimensionaRettangolo(f, kW, whole(8), whole(8), whole(2500)); // every piece shown before
+        dimensionaRettangolo(f, screen, whole(a), whole(b), whole(2500));
+        QCOMPARE(f.frame, frame);
+
+        const auto u = static_cast<float>(unit);
+        std::vector<PieceGeometry> left, right, bottom, top;
+        for (int i = 0; i < a; ++i) {
+            const auto y = static_cast<float>(i * unit);
+            left.push_back({true, 0, y, kThick, u});
+            right.push_back({true, static_cast<float>(b * unit + kInset), y, kThick, u});
+        }
+        for (int i = 0; i < b; ++i) {
+            const auto x = static_cast<float>(i * unit + kInset);
+            bottom.push_back({true, x, static_cast<float>(a * unit - kInset), u, kThick});
+            top.push_back({true, x, 0, u, kThick});
+        }
+        QCOMPARE(shown(f.altezza1), left);
+        QCOMPARE(shown(f.altezza2), right);
+        QCOMPARE(shown(f.base1), bottom);
+        QCOMPARE(shown(f.base2), top);
     }
-}
 
-void TestFigureGeometry::stripRefusesCountsThePiecesCannotShow_data() {
-    QTest::addColumn<Cell>("count");
-    QTest::addColumn<double>("screenWidth");
-    QTest::newRow("zero units") << whole(0) << kW;
-    QTest::newRow("negative units") << whole(-3) << kW;
-    QTest::newRow("eleven units") << whole(11) << kW;
-    QTest::newRow("largest integer") << whole(32767) << kW;
-    QTest::newRow("part of a unit") << Cell{2.5f} << kW;
-    QTest::newRow("not a number") << Cell{std::numeric_limits<float>::quiet_NaN()} << kW;
-    QTest::newRow("empty cell") << Cell{} << kW;
-    QTest::newRow("text") << Cell{std::string("8")} << kW;
-    QTest::newRow("zero screen width") << whole(8) << 0.0;
-    QTest::newRow("negative screen width") << whole(8) << -kW;
-}
-
-void TestFigureGeometry::stripRefusesCountsThePiecesCannotShow() {
-    QFETCH(Cell, count);
-    QFETCH(double, screenWidth);
-    for (int o : {0, 1}) {
-        SegmentFigure f;
-        dimensionaSegmento(f, kW, whole(1), whole(10)); // earlier pieces must not linger
-        f.frame = {false, 855, 3855};
-        dimensionaSegmento(f, screenWidth, whole(o), count);
-        QCOMPARE(f.frame, (FrameSize{true, 855, 3855}));
-        QCOMPARE(visibleCount(f.pieces), 0);
+    // Counts the piece arrays cannot hold never come from the bank; called so, the
+    // procedures must hide every piece (no crash, no division by zero, no index
+    // outside the arrays) and show the frame empty at the size it had.
+    void countsThePiecesCannotShowAreRefused_data() {
+        QTest::addColumn<bool>("rectangle");
+        QTest::addColumn<Cell>("a"); // a strip's count, a rectangle's height
+        QTest::addColumn<Cell>("b"); // a rectangle's base
+        QTest::addColumn<double>("screenWidth");
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("strip, zero units") << false << whole(0) << Cell{} << kW;
+        QTest::newRow("strip, eleven units") << false << whole(11) << Cell{} << kW;
+        QTest::newRow("strip, largest integer") << false << whole(32767) << Cell{} << kW;
+        QTest::newRow("strip, part of a unit") << false << Cell{2.5f} << Cell{} << kW;
+        QTest::newRow("strip, not a number") << false << Cell{nan} << Cell{} << kW;
+        QTest::newRow("strip, text") << false << Cell{std::string("8")} << Cell{} << kW;
+        QTest::newRow("strip, zero screen") << false << whole(8) << Cell{} << 0.0;
+        QTest::newRow("rectangle, zero height") << true << whole(0) << whole(4) << kW;
+        QTest::newRow("rectangle, nine high") << true << whole(9) << whole(4) << kW;
+        QTest::newRow("rectangle, nine wide") << true << whole(3) << whole(9) << kW;
+        QTest::newRow("rectangle, negative base") << true << whole(3) << whole(-1) << kW;
+        QTest::newRow("rectangle, empty cells") << true << Cell{} << Cell{} << kW;
+        QTest::newRow("rectangle, infinite screen") << true << whole(3) << whole(4) << inf;
     }
-}
 
-void TestFigureGeometry::rectangleRefusesCountsThePiecesCannotShow_data() {
-    QTest::addColumn<Cell>("a");
-    QTest::addColumn<Cell>("b");
-    QTest::addColumn<double>("screenWidth");
-    QTest::newRow("zero height") << whole(0) << whole(4) << kW;
-    QTest::newRow("zero base") << whole(3) << whole(0) << kW;
-    QTest::newRow("both zero") << whole(0) << whole(0) << kW;
-    QTest::newRow("nine units high") << whole(9) << whole(4) << kW;
-    QTest::newRow("nine units wide") << whole(3) << whole(9) << kW;
-    QTest::newRow("negative base") << whole(3) << whole(-1) << kW;
-    QTest::newRow("part of a unit") << Cell{3.5f} << whole(4) << kW;
-    QTest::newRow("empty cells") << Cell{} << Cell{} << kW;
-    QTest::newRow("zero screen width") << whole(3) << whole(4) << 0.0;
-    QTest::newRow("infinite screen width")
-        << whole(3) << whole(4) << std::numeric_limits<double>::infinity();
-}
-
-void TestFigureGeometry::rectangleRefusesCountsThePiecesCannotShow() {
-    QFETCH(Cell, a);
-    QFETCH(Cell, b);
-    QFETCH(double, screenWidth);
-    RectangleFigure f;
-    dimensionaRettangolo(f, kW, whole(8), whole(8), whole(2500));
-    f.frame = {false, 3225, 3270};
-    dimensionaRettangolo(f, screenWidth, a, b, whole(2500));
-    QCOMPARE(f.frame, (FrameSize{true, 3225, 3270}));
-    QCOMPARE(visibleCount(f.altezza1) + visibleCount(f.altezza2) + visibleCount(f.base1) +
-                 visibleCount(f.base2),
-             0);
-}
+    void countsThePiecesCannotShowAreRefused() {
+        QFETCH(bool, rectangle);
+        QFETCH(Cell, a);
+        QFETCH(Cell, b);
+        QFETCH(double, screenWidth);
+        const FrameSize before{false, 855, 3855};
+        if (rectangle) {
+            RectangleFigure f;
+            dimensionaRettangolo(f, kW, whole(8), whole(8), whole(2500));
+            f.frame = before;
+            dimensionaRettangolo(f, screenWidth, a, b, whole(2500));
+            QCOMPARE(f.frame, (FrameSize{true, before.width, before.height}));
+            for (const auto* side : {&f.altezza1, &f.altezza2, &f.base1, &f.base2})
+                QVERIFY(shown(*side).empty());
+            return;
+        }
+        for (int o : {0, 1}) {
+            SegmentFigure f;
+            dimensionaSegmento(f, kW, whole(1), whole(10));
+            f.frame = before;
+            dimensionaSegmento(f, screenWidth, whole(o), a);
+            QCOMPARE(f.frame, (FrameSize{true, before.width, before.height}));
+            QVERIFY(shown(f.pieces).empty());
+        }
+    }
+};
 
 QTEST_APPLESS_MAIN(TestFigureGeometry)
 #include "tst_figuregeometry.moc"
