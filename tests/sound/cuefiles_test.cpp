@@ -2,6 +2,7 @@
 // nor clipped, and clearly different from one another.
 #include <QFile>
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
 #include <cstdint>
@@ -30,11 +31,9 @@ struct Wav {
     std::vector<std::int16_t> mono; // the first channel
 };
 
-std::uint32_t readLe(const QByteArray& b, qsizetype at, int bytes) {
-    std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = (v << 8) | static_cast<std::uint8_t>(b[at + i]);
-    return v;
+// The little-endian number of type T at byte `at` of `b`.
+template <typename T> T readLe(const QByteArray& b, qsizetype at) {
+    return qFromLittleEndian<T>(b.constData() + at);
 }
 
 // A strict reading of the cue's file as a 16-bit PCM WAV; nothing when any part is off.
@@ -44,26 +43,26 @@ std::optional<Wav> readPcm16(const QString& cue) {
         return std::nullopt;
     const QByteArray b = file.readAll();
     if (b.size() < 12 || b.left(4) != "RIFF" || b.mid(8, 4) != "WAVE" ||
-        readLe(b, 4, 4) != static_cast<std::uint32_t>(b.size() - 8))
+        readLe<quint32>(b, 4) != static_cast<quint32>(b.size() - 8))
         return std::nullopt;
     Wav wav;
     int bits = 0, channels = 0;
     for (qsizetype at = 12; at + 8 <= b.size();) {
         const QByteArray id = b.mid(at, 4);
-        const qsizetype size = readLe(b, at + 4, 4), body = at + 8;
+        const qsizetype size = readLe<quint32>(b, at + 4), body = at + 8;
         if (body + size > b.size())
             return std::nullopt;
         if (id == "fmt ") {
-            if (size < 16 || readLe(b, body, 2) != 1) // 1: PCM
+            if (size < 16 || readLe<quint16>(b, body) != 1) // 1: PCM
                 return std::nullopt;
-            channels = static_cast<int>(readLe(b, body + 2, 2));
-            wav.rate = static_cast<int>(readLe(b, body + 4, 4));
-            bits = static_cast<int>(readLe(b, body + 14, 2));
+            channels = static_cast<int>(readLe<quint16>(b, body + 2));
+            wav.rate = static_cast<int>(readLe<quint32>(b, body + 4));
+            bits = static_cast<int>(readLe<quint16>(b, body + 14));
         } else if (id == "data") {
             if (bits != 16 || channels < 1 || wav.rate < 1 || size % (2 * channels) != 0)
                 return std::nullopt;
             for (qsizetype i = 0; i < size; i += 2 * channels)
-                wav.mono.push_back(static_cast<std::int16_t>(readLe(b, body + i, 2)));
+                wav.mono.push_back(readLe<qint16>(b, body + i));
             return wav;
         }
         at = body + size + (size % 2);
