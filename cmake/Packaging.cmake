@@ -6,6 +6,8 @@
 include(GNUInstallDirs)
 
 set(FRAZIONI_PROGRAM_INSTALL_DIR lib/frazioni)
+# Every library the program needs comes from the system's own folders.
+set(CMAKE_INSTALL_RPATH "")
 set(frazioni_packaging_dir ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 
 # The link in bin/ is relative, so the installed tree can be moved as a whole
@@ -26,7 +28,7 @@ set(CPACK_PACKAGE_NAME frazioni)
 set(CPACK_PACKAGE_VENDOR "Frazioni")
 set(CPACK_PACKAGE_CONTACT "Frazioni <frazioni@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Esercizi sulle frazioni di segmenti per la scuola primaria")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "A full-screen exercise in Italian for primary-school pupils on fractions of\n"
     "segments: 42 problems with segment strips and rectangles of coloured unit\n"
     "pieces, answers judged at once, and a results window that grades each series.")
