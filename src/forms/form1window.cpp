@@ -51,6 +51,20 @@ void setPaletteColour(QWidget* w, QPalette::ColorRole role, std::optional<Rgb> c
 constexpr Ctl kSegmentFrames[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
 constexpr Ctl kRectangleFrames[] = {Ctl::FrRet1, Ctl::FrRet2, Ctl::FrRet3};
 
+// The pieces are painted anew only when a figure or the place of its frame changed,
+// so the once-a-second refresh of the time display does not rebuild them.
+bool figuresChanged(const Stage& before, const Stage& now) {
+    if (before.segmenti != now.segmenti || before.rettangoli != now.rettangoli)
+        return true;
+    for (Ctl frame : kSegmentFrames)
+        if (before[frame].geometry != now[frame].geometry)
+            return true;
+    for (Ctl frame : kRectangleFrames)
+        if (before[frame].geometry != now[frame].geometry)
+            return true;
+    return false;
+}
+
 } // namespace
 
 Form1Window::Form1Window(PlatformServices services, QWidget* parent)
@@ -240,7 +254,8 @@ void Form1Window::aggiorna() {
         p.setColor(QPalette::Window, toQColor(stage.back));
         setPalette(p);
     }
-    applicaFigure();
+    if (!shownOnce_ || figuresChanged(shown_, stage))
+        applicaFigure();
     if (stage.focus && stage.focusRequests != focusShown_) {
         focusShown_ = stage.focusRequests;
         control(*stage.focus)->setFocus(Qt::OtherFocusReason);
