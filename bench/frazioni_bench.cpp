@@ -134,13 +134,10 @@ int startupMode(SystemPlatform& platform, const StartupTimes& t) {
 }
 
 int idleMode(SystemPlatform& platform) {
-    // For finding what the idle window spends its time on: no blinking text cursor.
-    if (std::getenv("BENCH_NO_CURSOR_BLINK") != nullptr)
-        QApplication::setCursorFlashTime(0);
     Bench bench(platform);
     if (!bench.start())
         return 1;
-    // A question answered by typing: its box has the focus and a blinking
+    // A question answered by typing: its box has the focus and the text
     // cursor, the busiest of the idle screens.
     do {
         if (bench.questionsPut() >= kQuestionsLeft || !bench.putQuestion())
@@ -254,9 +251,7 @@ int main(int argc, char* argv[]) {
         return launch(argv[0]);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("frazioni"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    installFontSubstitutes();
+    prepareApplication();
     times.appMade = steadySeconds();
     SystemPlatform platform;
     times.platformMade = steadySeconds();

@@ -7,9 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("frazioni"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    installFontSubstitutes();
+    prepareApplication();
 
     SystemPlatform platform;
     Form1Window window(platform.services());

@@ -4,3 +4,9 @@
 // measures as designed: Arial to Liberation Sans, and MS Sans Serif, for which
 // no free twin exists, to the same face instead of a wider fallback.
 void installFontSubstitutes();
+
+// Sets up the running QApplication as the program looks everywhere: its name,
+// the Fusion style, the font substitutes, and a text cursor that stays lit
+// instead of blinking, so an idle window with a question on screen does not
+// wake twice a second.
+void prepareApplication();
