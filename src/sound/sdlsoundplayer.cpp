@@ -4,7 +4,6 @@
 #include "sound/cues/cuerecipes.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <atomic>
 #include <condition_variable>
@@ -16,37 +15,73 @@
 
 namespace {
 
-constexpr int kCueChannel = 0; // the one mixer channel: a new cue replaces the old
-constexpr int kMixerChannels = 1;
 constexpr std::size_t kMaxCueBytes = 16 * 1024 * 1024; // far beyond any short cue
 // How long closing the player waits for its thread before leaving it behind.
 constexpr std::chrono::seconds kShutdownWait{2};
 constexpr const char* kAppName = "frazioni";
 // These drivers never reach a loudspeaker; they are used only when asked for by name.
 constexpr const char* kSilentDrivers[] = {"disk", "dummy"};
+constexpr int kUnpause = 0;
+constexpr int kPause = 1;
 
-// SDL_mixer is one per process: the first player owns it.
-std::atomic<bool> mixerTaken{false};
+// SDL's audio set-up (and the search for a driver) is one per process: the
+// first player owns it.
+std::atomic<bool> audioTaken{false};
 
 enum class State { Starting, Ready, Unavailable };
 
-struct ChunkDeleter {
-    void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
-};
-using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
+// A cue's samples in the device's format; empty when there is nothing to play.
+using Samples = std::vector<Uint8>;
 
-// A decoded chunk for WAV bytes, in the device's format; none for anything
-// that is not a WAV with at least one sample.
-Chunk decodeWav(const std::vector<std::uint8_t>& bytes) {
+struct WavDeleter {
+    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+};
+
+struct StreamDeleter {
+    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+};
+
+bool sameFormat(const SDL_AudioSpec& a, const SDL_AudioSpec& b) {
+    return a.format == b.format && a.channels == b.channels && a.freq == b.freq;
+}
+
+// `length` bytes of audio in `from`'s format, converted to `to`'s; empty if
+// the conversion fails.
+Samples convert(const Uint8* data, Uint32 length, const SDL_AudioSpec& from,
+                const SDL_AudioSpec& to) {
+    if (sameFormat(from, to))
+        return Samples(data, data + length);
+    const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
+        SDL_NewAudioStream(from.format, from.channels, from.freq, to.format, to.channels, to.freq));
+    if (!stream || length > static_cast<Uint32>(INT32_MAX) ||
+        SDL_AudioStreamPut(stream.get(), data, static_cast<int>(length)) != 0 ||
+        SDL_AudioStreamFlush(stream.get()) != 0)
+        return {};
+    Samples out(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
+    const int got = SDL_AudioStreamGet(stream.get(), out.data(), static_cast<int>(out.size()));
+    if (got < 0)
+        return {};
+    out.resize(static_cast<std::size_t>(got));
+    return out;
+}
+
+// The samples of WAV bytes in the device's format; none for anything that is
+// not a WAV with at least one sample.
+Samples decodeWav(const std::vector<std::uint8_t>& bytes, const SDL_AudioSpec& device) {
     if (!hasWavSignature(bytes) || bytes.size() > static_cast<std::size_t>(INT32_MAX))
-        return nullptr;
+        return {};
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr)
-        return nullptr;
-    Chunk chunk(Mix_LoadWAV_RW(source, 1));
-    if (chunk && chunk->alen == 0)
-        return nullptr;
-    return chunk;
+        return {};
+    SDL_AudioSpec spec{};
+    Uint8* raw = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV_RW(source, 1, &spec, &raw, &length) == nullptr)
+        return {};
+    const std::unique_ptr<Uint8, WavDeleter> buffer(raw);
+    if (length == 0)
+        return {};
+    return convert(buffer.get(), length, spec, device);
 }
 
 bool isSilentDriver(const char* name) {
@@ -57,37 +92,59 @@ bool isSilentDriver(const char* name) {
     return false;
 }
 
-// SDL's audio and the mixer, open for as long as the object lives.
-class MixerSession {
+// SDL's audio and one output device fed from SDL's queue, open for as long as
+// the object lives.
+class AudioSession {
   public:
-    explicit MixerSession(const SdlSoundPlayer::Options& options) : options_(options) {
+    explicit AudioSession(const SdlSoundPlayer::Options& options) : options_(options) {
         // Qt handles the program's signals; SDL must not take Ctrl+C for itself.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         // A damaged cue file gives the default sound, not half a cue.
         SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, kAppName);
         initialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-        open_ = initialised_ && (openMixer() || openWithOtherDrivers());
-        if (open_)
-            Mix_AllocateChannels(kMixerChannels);
+        if (initialised_ && !openDevice())
+            openWithOtherDrivers();
     }
-    ~MixerSession() {
-        if (open_)
-            Mix_CloseAudio();
+    ~AudioSession() {
+        if (device_ != 0)
+            SDL_CloseAudioDevice(device_);
         if (initialised_)
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
-    MixerSession(const MixerSession&) = delete;
-    MixerSession& operator=(const MixerSession&) = delete;
+    AudioSession(const AudioSession&) = delete;
+    AudioSession& operator=(const AudioSession&) = delete;
 
-    bool isOpen() const { return open_; }
+    bool isOpen() const { return device_ != 0; }
+    const SDL_AudioSpec& spec() const { return spec_; }
+
+    // Drops whatever is still queued and starts `samples` in its place; the
+    // lock keeps the device from playing anything in between.
+    void play(const Samples& samples) const {
+        SDL_LockAudioDevice(device_);
+        SDL_ClearQueuedAudio(device_);
+        SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size()));
+        SDL_UnlockAudioDevice(device_);
+        SDL_PauseAudioDevice(device_, kUnpause);
+    }
+
+    void stop() const {
+        SDL_PauseAudioDevice(device_, kPause);
+        SDL_ClearQueuedAudio(device_);
+    }
 
   private:
-    bool openMixer() {
-        return Mix_OpenAudioDevice(options_.frequency, AUDIO_S16SYS, options_.channels,
-                                   options_.bufferFrames, nullptr,
-                                   SDL_AUDIO_ALLOW_FREQUENCY_CHANGE |
-                                       SDL_AUDIO_ALLOW_CHANNELS_CHANGE) == 0;
+    bool openDevice() {
+        SDL_AudioSpec wanted{};
+        wanted.freq = options_.frequency;
+        wanted.format = AUDIO_S16SYS;
+        wanted.channels = static_cast<Uint8>(options_.channels);
+        wanted.samples = static_cast<Uint16>(options_.bufferFrames);
+        wanted.callback = nullptr; // fed with SDL_QueueAudio
+        device_ =
+            SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_,
+                                SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+        return device_ != 0;
     }
 
     // SDL settles on the first driver that starts, even when it then finds no
@@ -103,7 +160,7 @@ class MixerSession {
             if (name == nullptr || tried == name || isSilentDriver(name))
                 continue;
             SDL_AudioQuit();
-            if (SDL_AudioInit(name) == 0 && openMixer())
+            if (SDL_AudioInit(name) == 0 && openDevice())
                 return true;
         }
         return false;
@@ -111,7 +168,8 @@ class MixerSession {
 
     SdlSoundPlayer::Options options_;
     bool initialised_ = false;
-    bool open_ = false;
+    SDL_AudioDeviceID device_ = 0;
+    SDL_AudioSpec spec_{};
 };
 
 } // namespace
@@ -142,14 +200,11 @@ void setState(SdlSoundPlayer::Shared& shared, State state) {
 // Plays requests one after the other until the player closes. Only the latest
 // request counts: one that was overtaken before it started would have been
 // cut off at once anyway.
-void serve(SdlSoundPlayer::Shared& shared, const MixerSession&) {
-    int frequency = 0;
-    int channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
+void serve(SdlSoundPlayer::Shared& shared, const AudioSession& session) {
     // Made in the device's own rate and layout, so that it plays unconverted.
-    const Chunk fallback = decodeWav(synth::defaultCueWav(frequency, channels));
-    std::unordered_map<std::string, Chunk> cache; // an empty chunk: play the default
+    const SDL_AudioSpec& device = session.spec();
+    const Samples fallback = decodeWav(synth::defaultCueWav(device.freq, device.channels), device);
+    std::unordered_map<std::string, Samples> cache; // empty samples: play the default
     setState(shared, State::Ready);
 
     for (;;) {
@@ -166,25 +221,25 @@ void serve(SdlSoundPlayer::Shared& shared, const MixerSession&) {
         if (found == cache.end()) {
             const auto bytes = shared.options.readFile ? shared.options.readFile(path)
                                                        : readCueFile(path, kMaxCueBytes);
-            found = cache.emplace(path, bytes ? decodeWav(*bytes) : nullptr).first;
+            found = cache.emplace(path, bytes ? decodeWav(*bytes, device) : Samples{}).first;
         }
-        Mix_Chunk* chunk = found->second ? found->second.get() : fallback.get();
-        if (chunk != nullptr)
-            Mix_PlayChannel(kCueChannel, chunk, 0);
+        const Samples& samples = found->second.empty() ? fallback : found->second;
+        if (!samples.empty())
+            session.play(samples);
     }
-    Mix_HaltChannel(-1);
+    session.stop();
 }
 
 void run(std::shared_ptr<SdlSoundPlayer::Shared> shared) {
-    if (!mixerTaken.exchange(true)) {
+    if (!audioTaken.exchange(true)) {
         {
-            const MixerSession session(shared->options);
+            const AudioSession session(shared->options);
             if (session.isOpen())
                 serve(*shared, session);
             else
                 setState(*shared, State::Unavailable);
         }
-        mixerTaken = false;
+        audioTaken = false;
         // SDL keeps per-thread data (its error text) for threads it did not
         // start itself; this thread must free its own.
         SDL_TLSCleanup();

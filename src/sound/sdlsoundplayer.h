@@ -10,13 +10,15 @@
 #include <string>
 #include <vector>
 
-// Plays cues through SDL2_mixer on a single mixer channel, so that a new cue
-// replaces the one still sounding. All audio work (opening the device, reading
-// and decoding files, starting sounds) happens on the player's own thread:
+// Plays cues through SDL's own audio queue: starting a cue empties the queue
+// first, so that a new cue replaces the one still sounding. All audio work
+// (opening the device, reading and decoding files, starting sounds) happens on
+// the player's own thread:
 // play() only leaves the path for that thread and returns, so the window never
 // waits for the disk or the sound system. Each file is read and checked once
 // and kept; a file that cannot be played gives the program's own default
-// sound, made in memory when the device opens. With no usable audio device the
+// sound, made in memory when the device opens. Cues are converted to the
+// device's format once, when first read. With no usable audio device the
 // player stays silent and play() does nothing.
 // Only one player may own the audio device at a time; a second one stays silent.
 class SdlSoundPlayer final : public SoundPlayer {
@@ -27,7 +29,7 @@ class SdlSoundPlayer final : public SoundPlayer {
     struct Options {
         int frequency = 44100;   // hertz asked of the device; it may choose another
         int channels = 2;        // likewise
-        int bufferFrames = 1024; // frames per mixing round: about 23 ms at 44.1 kHz
+        int bufferFrames = 1024; // frames per device buffer: about 23 ms at 44.1 kHz
         FileReader readFile;     // how cue files are read; empty reads them from disk
     };
 
