@@ -38,7 +38,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds the libraries the executable links (Qt, SDL2, SDL2_mixer);
+# dpkg-shlibdeps finds the libraries the executable links (Qt, SDL2);
 # Qt's window-system plugin and the fonts the windows name are loaded at run
 # time, so they are declared by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

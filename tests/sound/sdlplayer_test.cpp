@@ -83,7 +83,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// A loud square wave in Creative Voice format: SDL_mixer could play it, but it
+// A loud square wave in Creative Voice format: a sound file other players take, but it
 // is not a WAV, whatever its name says.
 QByteArray vocFile() {
     constexpr int kSamples = 4000;
