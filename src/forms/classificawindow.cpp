@@ -1,6 +1,7 @@
 #include "forms/classificawindow.h"
 
 #include "forms/classificaform.h"
+#include "forms/qtconvert.h"
 #include "platform/clock.h"
 #include "screen/twips.h"
 
@@ -15,14 +16,6 @@
 namespace {
 
 constexpr const char* kPicture = ":/forms/target.svg";
-
-QColor toQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void setColour(QWidget* w, QPalette::ColorRole role, Rgb colour) {
     QPalette p = w->palette();

@@ -4,6 +4,7 @@
 #include "figures/piecelook.h"
 #include "forms/classificaform.h"
 #include "forms/clicklabel.h"
+#include "forms/qtconvert.h"
 #include "screen/twips.h"
 
 #include <QCloseEvent>
@@ -19,14 +20,6 @@ namespace {
 
 constexpr int kTickMs = 1000;
 constexpr int kEnter = 13;
-
-QColor toQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment alignment(Align a) {
     switch (a) {
