@@ -73,15 +73,15 @@ Samples decodeWav(const std::vector<std::uint8_t>& bytes, const SDL_AudioSpec& d
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr)
         return {};
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(source, 1, &spec, &raw, &length) == nullptr)
+    if (SDL_LoadWAV_RW(source, 1, &format, &raw, &length) == nullptr)
         return {};
     const std::unique_ptr<Uint8, WavDeleter> buffer(raw);
     if (length == 0)
         return {};
-    return convert(buffer.get(), length, spec, device);
+    return convert(buffer.get(), length, format, device);
 }
 
 bool isSilentDriver(const char* name) {
@@ -116,7 +116,7 @@ class AudioSession {
     AudioSession& operator=(const AudioSession&) = delete;
 
     bool isOpen() const { return device_ != 0; }
-    const SDL_AudioSpec& spec() const { return spec_; }
+    const SDL_AudioSpec& format() const { return format_; }
 
     // Drops whatever is still queued and starts `samples` in its place; the
     // lock keeps the device from playing anything in between.
@@ -142,7 +142,7 @@ class AudioSession {
         wanted.samples = static_cast<Uint16>(options_.bufferFrames);
         wanted.callback = nullptr; // fed with SDL_QueueAudio
         device_ =
-            SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_,
+            SDL_OpenAudioDevice(nullptr, 0, &wanted, &format_,
                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
         return device_ != 0;
     }
@@ -169,7 +169,7 @@ class AudioSession {
     SdlSoundPlayer::Options options_;
     bool initialised_ = false;
     SDL_AudioDeviceID device_ = 0;
-    SDL_AudioSpec spec_{};
+    SDL_AudioSpec format_{};
 };
 
 } // namespace
@@ -202,7 +202,7 @@ void setState(SdlSoundPlayer::Shared& shared, State state) {
 // cut off at once anyway.
 void serve(SdlSoundPlayer::Shared& shared, const AudioSession& session) {
     // Made in the device's own rate and layout, so that it plays unconverted.
-    const SDL_AudioSpec& device = session.spec();
+    const SDL_AudioSpec& device = session.format();
     const Samples fallback = decodeWav(synth::defaultCueWav(device.freq, device.channels), device);
     std::unordered_map<std::string, Samples> cache; // empty samples: play the default
     setState(shared, State::Ready);
