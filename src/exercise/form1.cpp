@@ -130,13 +130,21 @@ void Form1::puliscistage() {
         stage_[c].visible = false;
 }
 
-void Form1::fineSerie() {
+void Form1::classificaSerie() {
     auto errori = static_cast<std::int16_t>(m_.nerrori);
     classifica(errori);
+}
+
+void Form1::azzeraContatori() {
     m_.nrisposte = 0;
     m_.nerrori = 0;
     mostraContatore(Ctl::LbErrori, 0);
     mostraContatore(Ctl::LbRisposte, 0);
+}
+
+void Form1::fineSerie() {
+    classificaSerie();
+    azzeraContatori();
 }
 
 void Form1::finePassaggio() {
@@ -151,14 +159,10 @@ void Form1::finePassaggio() {
         m_.giudizio = 7;
         mostraClassifica();
     } else {
-        auto errori = static_cast<std::int16_t>(m_.nerrori);
-        classifica(errori);
+        classificaSerie();
     }
     classificaTop_.reset();
-    m_.nrisposte = 0;
-    m_.nerrori = 0;
-    mostraContatore(Ctl::LbErrori, 0);
-    mostraContatore(Ctl::LbRisposte, 0);
+    azzeraContatori();
     m_.domandefatte.fill(0);
     m_.domandefatte[static_cast<std::size_t>(m_.ndomanda)] = 1;
     // The next series is timed from its own start, not from the one just shown.

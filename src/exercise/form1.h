@@ -108,6 +108,8 @@ class Form1 {
   private:
     void registraControlli();
     void puliscistage();
+    void classificaSerie();
+    void azzeraContatori();
     void fineSerie();
     void finePassaggio();
     void estraiDomanda();
