@@ -116,6 +116,8 @@ void Form1::VIA_Click() {
 }
 
 void Form1::puliscistage() {
+    // No box waits for an answer until the next question asks for one.
+    stage_.focus.reset();
     nascondisegmenti();
     stage_[Ctl::Text1].visible = false;
     for (Ctl c : {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3, Ctl::LbSub1, Ctl::LbSub2,
@@ -266,7 +268,6 @@ int Form1::attesa() const {
 
 void Form1::chiediFuoco(Ctl box) {
     stage_.focus = box;
-    ++stage_.focusRequests;
 }
 
 void Form1::mostraContatore(Ctl label, int value) {

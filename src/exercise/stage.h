@@ -26,10 +26,9 @@ struct Stage {
     WindowGeometry window;
     Rgb back = form1::kBack;
     bool enabled = true;
-    // The text box that is to have the keyboard focus; `focusRequests` grows at
-    // every request, so the window can tell a new request from an old one.
+    // The text box waiting for the pupil's answer, which holds the keyboard
+    // focus; none before the first question and while a click answers.
     std::optional<Ctl> focus;
-    int focusRequests = 0;
     std::array<SegmentFigure, 3> segmenti;     // Seg1, Seg2, Seg3
     std::array<RectangleFigure, 3> rettangoli; // the figures of FrRet1, FrRet2, FrRet3
 

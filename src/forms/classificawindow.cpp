@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "screen/twips.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -131,7 +132,6 @@ void ClassificaWindow::creaControlli() {
     if (border)
         border->lower();
     command1_->raise();
-    command1_->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* ClassificaWindow::creaControllo(const classifica::Control& c) {
@@ -158,7 +158,11 @@ QWidget* ClassificaWindow::creaControllo(const classifica::Control& c) {
     case classifica::Kind::Button: {
         command1_ = new QPushButton(toQString(c.text), this);
         command1_->setFont(toQFont(c.font));
-        command1_->setAutoDefault(true);
+        // PROSEGUI never holds the focus, so Space cannot press it; Enter
+        // presses it as the window's default button.
+        command1_->setFocusPolicy(Qt::NoFocus);
+        command1_->setAutoDefault(false);
+        command1_->setDefault(true);
         connect(command1_, &QPushButton::clicked, this, &ClassificaWindow::Command1_Click);
         return command1_;
     }
@@ -247,4 +251,13 @@ void ClassificaWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void ClassificaWindow::closeEvent(QCloseEvent* event) {
+    // Alt+F4 or a desktop's close button would leave without PROSEGUI.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }

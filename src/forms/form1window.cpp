@@ -115,6 +115,8 @@ void Form1Window::creaControlli() {
             edit->setAlignment(Qt::AlignHCenter);
             // Text boxes are no tab stops: the program puts the focus where the answer goes.
             edit->setFocusPolicy(Qt::ClickFocus);
+            // A child's right click or Menu key would open an editing menu over the exercise.
+            edit->setContextMenuPolicy(Qt::NoContextMenu);
             setPaletteColour(edit, QPalette::Text, d.fore);
             edit->installEventFilter(this);
             w = edit;
@@ -123,6 +125,9 @@ void Form1Window::creaControlli() {
         case ControlKind::Button: {
             auto* button = new QPushButton(container);
             button->setAutoDefault(false);
+            // Buttons act on a click or a tap only: with the focus, Space would
+            // press them (FINE among them) and end the exercise.
+            button->setFocusPolicy(Qt::NoFocus);
             setPaletteColour(button, QPalette::Button, d.back);
             w = button;
             break;
@@ -227,6 +232,13 @@ void Form1Window::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
+    // Only FINE ends the exercise: a close asked by the window system (Alt+F4,
+    // a desktop's close button) would lose the session's tally, so it is refused.
+    // Closes from inside the program, as when the desktop session ends, go on.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
     logic_.Form_Unload();
     event->accept();
     termina();
@@ -249,12 +261,21 @@ void Form1Window::aggiorna() {
     }
     if (!shownOnce_ || figuresChanged(shown_, stage))
         applicaFigure();
-    if (stage.focus && stage.focusRequests != focusShown_) {
-        focusShown_ = stage.focusRequests;
-        control(*stage.focus)->setFocus(Qt::OtherFocusReason);
-    }
     shown_ = stage;
     shownOnce_ = true;
+    applicaFuoco();
+}
+
+void Form1Window::applicaFuoco() {
+    // The keyboard belongs to the box that waits for an answer and to nothing
+    // else, so keys typed while no box waits do nothing.
+    QWidget* box = logic_.stage().focus ? control(*logic_.stage().focus) : nullptr;
+    if (box && box->isVisibleTo(this) && box->isEnabled()) {
+        if (focusWidget() != box)
+            box->setFocus(Qt::OtherFocusReason);
+    } else if (QWidget* current = focusWidget()) {
+        current->clearFocus();
+    }
 }
 
 void Form1Window::applicaControllo(Ctl id) {
@@ -346,6 +367,8 @@ void Form1Window::applicaFigure() {
 
 void Form1Window::mostraClassifica(std::optional<double> topTwips) {
     apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel());
+    // Back from the results window, the pupil types on into the waiting box.
+    applicaFuoco();
 }
 
 void Form1Window::termina() {

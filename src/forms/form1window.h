@@ -48,6 +48,7 @@ class Form1Window : public QWidget, private Form1View {
     void collegaEventi();
     void applicaControllo(Ctl id);
     void applicaFigure();
+    void applicaFuoco();
     bool keyPress(Ctl box, QKeyEvent* event);
 
     PlatformServices services_;
@@ -59,6 +60,5 @@ class Form1Window : public QWidget, private Form1View {
     QTimer timer1_;
     Stage shown_; // the stage as last applied to the widgets
     bool shownOnce_ = false;
-    int focusShown_ = 0; // the last focus request carried out
     std::function<void()> terminator_;
 };

@@ -16,8 +16,6 @@
 namespace {
 
 constexpr std::size_t kMaxCueBytes = 16 * 1024 * 1024; // far beyond any short cue
-// How long closing the player waits for its thread before leaving it behind.
-constexpr std::chrono::seconds kShutdownWait{2};
 constexpr const char* kAppName = "frazioni";
 // These drivers never reach a loudspeaker; they are used only when asked for by name.
 constexpr const char* kSilentDrivers[] = {"disk", "dummy"};
@@ -274,7 +272,7 @@ SdlSoundPlayer::~SdlSoundPlayer() {
     shared_->wake.notify_all();
     // The thread shares its state with this object, so a thread stuck in the
     // sound system may be left behind safely while the program closes.
-    shared_->changed.wait_for(lock, kShutdownWait, [&] { return shared_->finished; });
+    shared_->changed.wait_for(lock, shared_->options.closeWait, [&] { return shared_->finished; });
 }
 
 void SdlSoundPlayer::play(const std::string& path) {

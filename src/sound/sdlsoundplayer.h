@@ -31,6 +31,10 @@ class SdlSoundPlayer final : public SoundPlayer {
         int channels = 2;        // likewise
         int bufferFrames = 1024; // frames per device buffer: about 23 ms at 44.1 kHz
         FileReader readFile;     // how cue files are read; empty reads them from disk
+        // How long closing the player waits for its thread to let the device go.
+        // A sound system that hangs must not hold up the end of the program:
+        // past this wait the thread is left behind with the state it shares.
+        std::chrono::milliseconds closeWait{2000};
     };
 
     SdlSoundPlayer();

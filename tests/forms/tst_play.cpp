@@ -3,6 +3,8 @@
 
 #include "platform/eventlooppause.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -32,6 +34,8 @@ class TestPlay : public QObject {
     void autoRepeatedEnterJudgesNothing();
     void clickDuringThePauseIsDropped();
     void fineAndClosingEndTheProgram();
+    void keysPressNoButton_data();
+    void keysPressNoButton();
 };
 
 void TestPlay::fourStepQuestionTakesTheWorkedExample() {
@@ -208,6 +212,48 @@ void TestPlay::fineAndClosingEndTheProgram() {
         h.window.close();
         QCOMPARE(h.terminations, 1);
     }
+    {
+        // Alt+F4 or a desktop's close button would lose the session's tally.
+        WindowHarness h;
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        qApp->notify(&h.window, &close); // as the window system delivers it
+        QCOMPARE(h.terminations, 0);
+        QVERIFY(h.window.isVisible());
+    }
+}
+
+void TestPlay::keysPressNoButton_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("start screen") << 0;
+    QTest::newRow("click a segment") << 2;
+    QTest::newRow("click an answer") << 3;
+    QTest::newRow("click a rectangle") << 6;
+}
+
+// Pins a fault: with VIA hidden the keyboard focus went on to FINE, and one
+// press of the space bar ended the program with the session's tally.
+void TestPlay::keysPressNoButton() {
+    QFETCH(int, kind);
+    WindowHarness h;
+    h.window.modulo().nottimo = 2;
+    if (kind != 0) {
+        int row = 0;
+        while (cellNumber(h.window.modulo().domande(row, 0)) != kind)
+            ++row;
+        h.putQuestion(row);
+    }
+    const int giudizio = h.window.modulo().giudizio;
+    const QString answers = h.text(Ctl::LbRisposte);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Space,
+                        Qt::Key_Backtab, Qt::Key_Space})
+        QTest::keyClick(h.window.windowHandle(), key);
+    QCOMPARE(h.terminations, 0);
+    QCOMPARE(h.window.modulo().nottimo, 2);
+    QCOMPARE(h.window.modulo().giudizio, giudizio); // CLASSIFICA was not pressed
+    QCOMPARE(h.visible(Ctl::VIA), kind == 0);
+    QCOMPARE(h.text(Ctl::LbRisposte), answers);
+    QCOMPARE(h.window.focusWidget(), nullptr);
 }
 
 QTEST_MAIN(TestPlay)

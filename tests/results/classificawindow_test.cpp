@@ -7,6 +7,7 @@
 #include "forms/fonts.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -131,16 +132,31 @@ class ClassificaWindowTest : public QObject {
         QVERIFY(elapsed.elapsed() >= 2 * interval - 5);
     }
 
-    void proseguiClosesAndDestroysTheWindowAndEscapeDoesNot() {
+    void onlyProseguiOrEnterLeavesTheWindow_data() {
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("click on PROSEGUI") << false;
+        QTest::newRow("Enter") << true;
+    }
+    // Pins a fault: PROSEGUI held the focus, so Space pressed it too.
+    void onlyProseguiOrEnterLeavesTheWindow() {
+        QFETCH(bool, byEnter);
         Modulo1 m;
         m.giudizio = 7;
         FakeClock clock;
         QPointer<ClassificaWindow> w = new ClassificaWindow(m, clock, kTpp);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        QTest::keyClick(w, Qt::Key_Escape);
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space})
+            QTest::keyClick(w->windowHandle(), key);
+        // Alt+F4 or a desktop's close button.
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        qApp->notify(w, &close); // as the window system delivers it
         QVERIFY(w && w->isVisible());
-        QTest::mouseClick(find(w, "Command1"), Qt::LeftButton);
+        if (byEnter)
+            QTest::keyClick(w->windowHandle(), Qt::Key_Return);
+        else
+            QTest::mouseClick(find(w, "Command1"), Qt::LeftButton);
         QTRY_VERIFY(w.isNull());
     }
 

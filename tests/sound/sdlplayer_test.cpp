@@ -5,6 +5,7 @@
 #include "sound/cues/synth.h"
 #include "sound/sdlsoundplayer.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,6 +201,36 @@ class SdlPlayerTest : public QObject {
         release.set_value();
         QVERIFY(waitForCue(bytesOf(late)) >= 0);
         QCOMPARE(reads.load(), 2); // "overtaken.wav" never started
+    }
+
+    // Pins a fault: closing waited two seconds for a thread held by a hung
+    // sound server, so FINE took that long to end the program.
+    void closingDoesNotWaitForAHungSoundSystem() {
+        std::promise<void> entered, release;
+        auto released = release.get_future().share();
+        std::atomic<bool> held{false};
+        SdlSoundPlayer::Options options = kOptions;
+        options.closeWait = 20ms;
+        options.readFile = [&](const std::string&) -> std::optional<std::vector<std::uint8_t>> {
+            held = true;
+            entered.set_value();
+            released.wait();
+            held = false;
+            return std::nullopt;
+        };
+        QElapsedTimer closing;
+        {
+            SdlSoundPlayer player(options);
+            QVERIFY(player.waitUntilReady(kWait));
+            player.play("hung.wav");
+            QCOMPARE(entered.get_future().wait_for(kWait), std::future_status::ready);
+            closing.start();
+        }
+        QVERIFY(closing.elapsed() < 1000);
+        QVERIFY(held);
+        release.set_value();
+        // The thread left behind still lets the device go once it is free.
+        QTRY_VERIFY_WITH_TIMEOUT(SdlSoundPlayer(kOptions).waitUntilReady(kWait), kWaitMs);
     }
 
     // With no usable device the player stays silent and play() neither blocks
