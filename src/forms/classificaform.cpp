@@ -9,6 +9,10 @@
 
 #include <stdexcept>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace classifica {
 namespace {
 
@@ -85,4 +89,9 @@ void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
     window->collocaSulloSchermo(topTwips);
     window->exec();
     delete window.data();
+#ifdef __GLIBC__
+    // Hand the memory of the closed window back to the system, so that a
+    // morning of series does not leave the heap larger than it needs.
+    malloc_trim(0);
+#endif
 }

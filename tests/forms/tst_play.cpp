@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QPointingDevice>
+#include <QTimer>
 
 namespace {
 
@@ -36,6 +39,7 @@ class TestPlay : public QObject {
     void fineAndClosingEndTheProgram();
     void keysPressNoButton_data();
     void keysPressNoButton();
+    void tapsDoWhatClicksDo();
 };
 
 void TestPlay::fourStepQuestionTakesTheWorkedExample() {
@@ -258,3 +262,49 @@ void TestPlay::keysPressNoButton() {
 
 QTEST_MAIN(TestPlay)
 #include "tst_play.moc"
+
+// On a touch screen or an interactive whiteboard a tap is the pupil's click.
+void TestPlay::tapsDoWhatClicksDo() {
+    WindowHarness h;
+    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    auto tap = [touchScreen](QWidget* w) {
+        QWindow* window = w->window()->windowHandle();
+        const QPoint at = w->mapTo(w->window(), w->rect().center());
+        QTest::touchEvent(window, touchScreen).press(0, at, window);
+        QTest::touchEvent(window, touchScreen).release(0, at, window);
+    };
+    tap(h.window.control(Ctl::VIA));
+    QVERIFY(!h.visible(Ctl::VIA));
+
+    int row = 0;
+    while (cellNumber(h.window.modulo().domande(row, 0)) != 2)
+        ++row;
+    h.putQuestion(row);
+    tap(h.window.control(Ctl::LbSegmento3));
+    QCOMPARE(h.text(Ctl::LbRisposte), QString("1"));
+
+    h.putQuestion(0); // typed
+    h.window.control(Ctl::Text1)->clearFocus();
+    tap(h.window.control(Ctl::Text1));
+    QCOMPARE(h.window.focusWidget(), h.window.control(Ctl::Text1));
+
+    // The results window holds the tap on CLASSIFICA until PROSEGUI is tapped.
+    QPointer<QWidget> results;
+    bool opened = false;
+    QTimer look;
+    look.setInterval(5);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (!opened && (results = QApplication::activeModalWidget())) {
+            opened = true;
+            tap(results->findChild<QPushButton*>("Command1"));
+        }
+    });
+    look.start();
+    tap(h.window.control(Ctl::Command1));
+    QVERIFY(opened);
+    QTRY_VERIFY(results.isNull());
+    QCOMPARE(h.window.focusWidget(), h.window.control(Ctl::Text1)); // the pupil types on
+
+    tap(h.window.control(Ctl::FINE));
+    QCOMPARE(h.terminations, 1);
+}
