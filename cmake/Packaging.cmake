@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the program goes when installed, its menu entry and icon, and the
 # Debian package that CPack makes of it.
 #
