@@ -9,7 +9,7 @@ include(GNUInstallDirs)
 set(FRAZIONI_PROGRAM_INSTALL_DIR lib/frazioni)
 # Every library the program needs comes from the system's own folders.
 set(CMAKE_INSTALL_RPATH "")
-set(frazioni_packaging_dir ${CMAKE_CURRENT_LIST_DIR}/../packaging)
+cmake_path(SET frazioni_packaging_dir NORMALIZE ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 
 # The link in bin/ is relative, so the installed tree can be moved as a whole
 # (a staging folder, a package's data tree) and still work.
@@ -24,10 +24,36 @@ install(FILES ${frazioni_packaging_dir}/frazioni.desktop
 install(FILES ${frazioni_packaging_dir}/frazioni.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# Manual pages (English and Italian) and the changelog are installed gzipped,
+# as Debian wants them. gzip -n leaves out the file name and time, so the same
+# sources always give the same bytes.
+find_program(FRAZIONI_GZIP gzip REQUIRED)
+set(frazioni_gzipped "")
+function(frazioni_gzip source target)
+    add_custom_command(
+        OUTPUT ${target}
+        COMMAND sh -c "\"$1\" -9n <\"$2\" >\"$3\"" sh ${FRAZIONI_GZIP} ${source} ${target}
+        DEPENDS ${source}
+        COMMENT "Compressing ${source}"
+        VERBATIM)
+    set(frazioni_gzipped ${frazioni_gzipped} ${target} PARENT_SCOPE)
+endfunction()
+set(frazioni_doc_build_dir ${CMAKE_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${frazioni_doc_build_dir}/man/it)
+frazioni_gzip(${frazioni_packaging_dir}/man/frazioni.6 ${frazioni_doc_build_dir}/man/frazioni.6.gz)
+frazioni_gzip(${frazioni_packaging_dir}/man/it/frazioni.6 ${frazioni_doc_build_dir}/man/it/frazioni.6.gz)
+frazioni_gzip(${frazioni_packaging_dir}/changelog ${frazioni_doc_build_dir}/changelog.gz)
+add_custom_target(frazioni_docs ALL DEPENDS ${frazioni_gzipped})
+
+install(FILES ${frazioni_doc_build_dir}/man/frazioni.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${frazioni_doc_build_dir}/man/it/frazioni.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man6)
+install(FILES ${frazioni_packaging_dir}/copyright ${frazioni_doc_build_dir}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME frazioni)
 set(CPACK_PACKAGE_VENDOR "Frazioni")
-set(CPACK_PACKAGE_CONTACT "Frazioni <frazioni@localhost>")
+set(CPACK_PACKAGE_CONTACT "Frazioni <frazioni@frazioni.github.io>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Esercizi sulle frazioni di segmenti per la scuola primaria")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "A full-screen exercise in Italian for primary-school pupils on fractions of\n"
