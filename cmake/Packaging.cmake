@@ -19,8 +19,12 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 file(CREATE_LINK ${frazioni_link_target} ${CMAKE_BINARY_DIR}/packaging/frazioni SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/frazioni DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${frazioni_packaging_dir}/frazioni.desktop
+# The menu entry and the AppStream metadata share the program's reverse-DNS id.
+set(FRAZIONI_APP_ID io.github.frazioni.frazioni)
+install(FILES ${frazioni_packaging_dir}/${FRAZIONI_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${frazioni_packaging_dir}/${FRAZIONI_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${frazioni_packaging_dir}/frazioni.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
