@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Where the program goes when installed, its menu entry and icon, and the
-# Debian package that CPack makes of it.
+# Where the program goes when installed, its menu entry, icon, AppStream
+# metadata, manual pages and licence notes, and the Debian package that CPack
+# makes of it.
 #
 # The executable looks for its sound cues in suoni/ beside itself, so it lives
 # in a folder of its own with suoni/ next to it; /usr/bin/frazioni is a link to it.
@@ -18,6 +19,11 @@ file(RELATIVE_PATH frazioni_link_target ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 file(CREATE_LINK ${frazioni_link_target} ${CMAKE_BINARY_DIR}/packaging/frazioni SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/frazioni DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Folders the installation makes on its own way get the usual rwxr-xr-x,
+# whatever the umask of whoever builds.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The menu entry and the AppStream metadata share the program's reverse-DNS id.
 set(FRAZIONI_APP_ID io.github.frazioni.frazioni)
@@ -53,12 +59,16 @@ install(FILES ${frazioni_doc_build_dir}/man/frazioni.6.gz DESTINATION ${CMAKE_IN
 install(FILES ${frazioni_doc_build_dir}/man/it/frazioni.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man6)
 install(FILES ${frazioni_packaging_dir}/copyright ${frazioni_doc_build_dir}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Lintian's notes on tags that are false alarms for this package, each with why.
+install(FILES ${frazioni_packaging_dir}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME frazioni)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME frazioni)
 set(CPACK_PACKAGE_VENDOR "Frazioni")
 set(CPACK_PACKAGE_CONTACT "Frazioni <frazioni@frazioni.github.io>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Esercizi sulle frazioni di segmenti per la scuola primaria")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/frazioni/frazioni")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exercise on fractions of segments for primary school")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "A full-screen exercise in Italian for primary-school pupils on fractions of\n"
     "segments: 42 problems with segment strips and rectangles of coloured unit\n"
@@ -66,6 +76,13 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGE_INSTALL_DIRECTORY frazioni)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# After CPack's own strip, drop the sections a stripped Debian binary leaves
+# out too (.comment, .note), as dh_strip does.
+set(CPACK_FRAZIONI_STRIP ${CMAKE_STRIP})
+set(CPACK_FRAZIONI_EXECUTABLE ${FRAZIONI_PROGRAM_INSTALL_DIR}/frazioni)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripSections.cmake)
+# The control files (control, md5sums) get the modes dpkg-deb asks for.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
