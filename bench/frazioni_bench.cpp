@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the program as a pupil meets it, under a real window system:
 //   launch   starts itself afresh in the start-up mode (exec), see launch()
 //   startup  time from main() (and from the exec) to the first painted window

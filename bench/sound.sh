@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the sound benchmark; prints its figures.
 # Usage: bench/sound.sh [build folder]   (default: build)
 set -eu

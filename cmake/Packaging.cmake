@@ -1,5 +1,7 @@
-# Where the program goes when installed, its menu entry and icon, and the
-# Debian package that CPack makes of it.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Where the program goes when installed, its menu entry, icon, AppStream
+# metadata, manual pages and licence notes, and the Debian package that CPack
+# makes of it.
 #
 # The executable looks for its sound cues in suoni/ beside itself, so it lives
 # in a folder of its own with suoni/ next to it; /usr/bin/frazioni is a link to it.
@@ -8,7 +10,7 @@ include(GNUInstallDirs)
 set(FRAZIONI_PROGRAM_INSTALL_DIR lib/frazioni)
 # Every library the program needs comes from the system's own folders.
 set(CMAKE_INSTALL_RPATH "")
-set(frazioni_packaging_dir ${CMAKE_CURRENT_LIST_DIR}/../packaging)
+cmake_path(SET frazioni_packaging_dir NORMALIZE ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 
 # The link in bin/ is relative, so the installed tree can be moved as a whole
 # (a staging folder, a package's data tree) and still work.
@@ -18,16 +20,55 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 file(CREATE_LINK ${frazioni_link_target} ${CMAKE_BINARY_DIR}/packaging/frazioni SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/frazioni DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${frazioni_packaging_dir}/frazioni.desktop
+# Folders the installation makes on its own way get the usual rwxr-xr-x,
+# whatever the umask of whoever builds.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The menu entry and the AppStream metadata share the program's reverse-DNS id.
+set(FRAZIONI_APP_ID io.github.frazioni.frazioni)
+install(FILES ${frazioni_packaging_dir}/${FRAZIONI_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${frazioni_packaging_dir}/${FRAZIONI_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${frazioni_packaging_dir}/frazioni.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# Manual pages (English and Italian) and the changelog are installed gzipped,
+# as Debian wants them. gzip -n leaves out the file name and time, so the same
+# sources always give the same bytes.
+find_program(FRAZIONI_GZIP gzip REQUIRED)
+set(frazioni_gzipped "")
+function(frazioni_gzip source target)
+    add_custom_command(
+        OUTPUT ${target}
+        COMMAND sh -c "\"$1\" -9n <\"$2\" >\"$3\"" sh ${FRAZIONI_GZIP} ${source} ${target}
+        DEPENDS ${source}
+        COMMENT "Compressing ${source}"
+        VERBATIM)
+    set(frazioni_gzipped ${frazioni_gzipped} ${target} PARENT_SCOPE)
+endfunction()
+set(frazioni_doc_build_dir ${CMAKE_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${frazioni_doc_build_dir}/man/it)
+frazioni_gzip(${frazioni_packaging_dir}/man/frazioni.6 ${frazioni_doc_build_dir}/man/frazioni.6.gz)
+frazioni_gzip(${frazioni_packaging_dir}/man/it/frazioni.6 ${frazioni_doc_build_dir}/man/it/frazioni.6.gz)
+frazioni_gzip(${frazioni_packaging_dir}/changelog ${frazioni_doc_build_dir}/changelog.gz)
+add_custom_target(frazioni_docs ALL DEPENDS ${frazioni_gzipped})
+
+install(FILES ${frazioni_doc_build_dir}/man/frazioni.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${frazioni_doc_build_dir}/man/it/frazioni.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man6)
+install(FILES ${frazioni_packaging_dir}/copyright ${frazioni_doc_build_dir}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Lintian's notes on tags that are false alarms for this package, each with why.
+install(FILES ${frazioni_packaging_dir}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME frazioni)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME frazioni)
 set(CPACK_PACKAGE_VENDOR "Frazioni")
-set(CPACK_PACKAGE_CONTACT "Frazioni <frazioni@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Esercizi sulle frazioni di segmenti per la scuola primaria")
+set(CPACK_PACKAGE_CONTACT "Frazioni <frazioni@frazioni.github.io>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/frazioni/frazioni")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exercise on fractions of segments for primary school")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "A full-screen exercise in Italian for primary-school pupils on fractions of\n"
     "segments: 42 problems with segment strips and rectangles of coloured unit\n"
@@ -35,6 +76,13 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGE_INSTALL_DIRECTORY frazioni)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# After CPack's own strip, drop the sections a stripped Debian binary leaves
+# out too (.comment, .note), as dh_strip does.
+set(CPACK_FRAZIONI_STRIP ${CMAKE_STRIP})
+set(CPACK_FRAZIONI_EXECUTABLE ${FRAZIONI_PROGRAM_INSTALL_DIR}/frazioni)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripSections.cmake)
+# The control files (control, md5sums) get the modes dpkg-deb asks for.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the sound cues as the program uses them: the real player, the cue
 // files the build made, SDL's "disk" driver standing in for a sound card (its
 // output file shows when the first samples of a cue come out).
