@@ -10,6 +10,8 @@
 #include <QPointingDevice>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 // Reads the steady clock ten times faster, so a one-second pause takes 0.1 s.
@@ -266,12 +268,12 @@ QTEST_MAIN(TestPlay)
 // On a touch screen or an interactive whiteboard a tap is the pupil's click.
 void TestPlay::tapsDoWhatClicksDo() {
     WindowHarness h;
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
-    auto tap = [touchScreen](QWidget* w) {
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+    auto tap = [device = touchScreen.get()](QWidget* w) {
         QWindow* window = w->window()->windowHandle();
         const QPoint at = w->mapTo(w->window(), w->rect().center());
-        QTest::touchEvent(window, touchScreen).press(0, at, window);
-        QTest::touchEvent(window, touchScreen).release(0, at, window);
+        QTest::touchEvent(window, device).press(0, at, window);
+        QTest::touchEvent(window, device).release(0, at, window);
     };
     tap(h.window.control(Ctl::VIA));
     QVERIFY(!h.visible(Ctl::VIA));

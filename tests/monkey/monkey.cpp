@@ -19,6 +19,7 @@ namespace {
 // The real pause lasts this long here, long enough for a few events to reach it.
 constexpr double kShortPauseSeconds = 0.002;
 constexpr int kEventsDuringPause = 2;
+constexpr unsigned kPauseSeedStep = 7919;
 constexpr int kLastEventsKept = 25;
 // Milliseconds between two events: now and then two clicks make a double click.
 constexpr int kMinGapMs = 50;
@@ -109,15 +110,19 @@ ShortPause::ShortPause(FakeClock* logicClock) : real_(clock_), logicClock_(logic
 
 void ShortPause::wait(double seconds) {
     ++count;
-    if (during)
-        QTimer::singleShot(0, during);
+    // On a busy machine the pause may be over before its loop turns once:
+    // the child's hands then have nothing to do in it.
+    QTimer::singleShot(0, &real_, [this] {
+        if (real_.active() && during)
+            during();
+    });
     real_.wait(kShortPauseSeconds);
     if (logicClock_)
         logicClock_->advance(seconds);
 }
 
 Monkey::Monkey(Form1Window& window, ShortPause& pause, unsigned seed)
-    : window_(window), pause_(pause), random_(seed),
+    : window_(window), pause_(pause), seed_(seed), random_(seed),
       touchScreen_(QTest::createTouchDevice()) {
     pause_.during = [this] { duringPause(); };
     qApp->installEventFilter(this);
@@ -125,6 +130,7 @@ Monkey::Monkey(Form1Window& window, ShortPause& pause, unsigned seed)
 }
 
 Monkey::~Monkey() {
+    delete touchScreen_;
     qApp->removeEventFilter(this);
     pause_.during = nullptr;
 }
@@ -166,8 +172,13 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Monkey::duringPause() {
+    // Whether a pause gets its events depends on the machine's timing, so they
+    // come from a generator of their own: the main run stays the same for a seed.
+    const std::mt19937 main = random_;
+    random_.seed(seed_ + static_cast<unsigned>(pause_.count) * kPauseSeedStep);
     for (int i = 0; i < kEventsDuringPause && sent_ < budget_ && !stopped_; ++i)
         step(Hold::Pause);
+    random_ = main;
 }
 
 void Monkey::duringResults(QPointer<QDialog> dialog) {

@@ -84,6 +84,7 @@ class Monkey : public QObject {
 
     Form1Window& window_;
     ShortPause& pause_;
+    unsigned seed_;
     std::mt19937 random_;
     QPointingDevice* touchScreen_;
     Check check_;
