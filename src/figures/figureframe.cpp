@@ -5,24 +5,21 @@
 
 FigureFrame::FigureFrame(QWidget* parent) : QWidget(parent) {}
 
-void FigureFrame::setPieces(std::vector<PaintedPiece> pieces)
-{
+void FigureFrame::setPieces(std::vector<PaintedPiece> pieces) {
     if (pieces == pieces_)
         return;
     pieces_ = std::move(pieces);
     update();
 }
 
-void FigureFrame::setBackground(const QColor& colour)
-{
+void FigureFrame::setBackground(const QColor& colour) {
     if (colour == background_)
         return;
     background_ = colour;
     update();
 }
 
-void FigureFrame::paintEvent(QPaintEvent*)
-{
+void FigureFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
     for (const PaintedPiece& piece : pieces_) {
@@ -36,13 +33,11 @@ void FigureFrame::paintEvent(QPaintEvent*)
     }
 }
 
-void FigureFrame::mousePressEvent(QMouseEvent* event)
-{
+void FigureFrame::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
-void FigureFrame::mouseReleaseEvent(QMouseEvent* event)
-{
+void FigureFrame::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;

@@ -18,21 +18,21 @@ struct PaintedPiece {
 // and takes the clicks for the whole figure, pieces included.
 class FigureFrame : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FigureFrame(QWidget* parent = nullptr);
     void setPieces(std::vector<PaintedPiece> pieces);
     const std::vector<PaintedPiece>& pieces() const { return pieces_; }
     void setBackground(const QColor& colour);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     std::vector<PaintedPiece> pieces_;
     QColor background_{Qt::white};
     bool pressed_ = false;

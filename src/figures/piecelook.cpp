@@ -10,20 +10,17 @@ constexpr Rgb kYellow{255, 255, 0};
 constexpr Rgb kGreen{0, 128, 0};
 constexpr Rgb kLightOrange{255, 224, 192};
 
-bool even(int index)
-{
+bool even(int index) {
     return index % 2 == 0;
 }
 
 } // namespace
 
-PieceLook segmentPieceLook(int index)
-{
+PieceLook segmentPieceLook(int index) {
     return even(index) ? PieceLook{kRed, kRed} : PieceLook{kBlue, kBlue};
 }
 
-PieceLook rectanglePieceLook(RectangleSide side, int index)
-{
+PieceLook rectanglePieceLook(RectangleSide side, int index) {
     switch (side) {
     case RectangleSide::Altezza1:
     case RectangleSide::Altezza2:

@@ -35,7 +35,7 @@ constexpr int kRandomFrames = 1024;
 
 // Where SDL's disk driver writes, as set in the test's environment.
 const QString kOutputPath = qEnvironmentVariable("SDL_DISKAUDIOFILE");
-const SdlSoundPlayer::Options kOptions{.frequency = kRate, .channels = kChannels};
+const SdlSoundPlayer::Options kOptions{.frequency = kRate, .channels = kChannels, .readFile = {}};
 
 QByteArray diskOutput() {
     QFile file(kOutputPath);

@@ -107,8 +107,7 @@ std::vector<std::int16_t> esatto4() {
 
 // Two high chords struck on bells, "ding... ding!", in another key than the
 // other cues so that it does not echo their notes.
-std::vector<std::int16_t> esatto5()
-{
+std::vector<std::int16_t> esatto5() {
     constexpr double kSecond = 0.2;
     constexpr double kLength = 1.0;
     return mono({{0.0, kLength, B5, Timbre::Glockenspiel, 0.8, 0, 0, 0.25},

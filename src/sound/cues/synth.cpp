@@ -119,8 +119,10 @@ std::vector<std::int16_t> toPcm16(const std::vector<float>& track, int channels)
 
 namespace {
 
+// Byte by byte: GCC 12 misreads a four-byte range insert here as an overflow.
 void putText(std::vector<std::uint8_t>& out, const char (&text)[5]) {
-    out.insert(out.end(), text, text + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(text[i]));
 }
 
 void putLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
