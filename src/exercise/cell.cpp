@@ -8,6 +8,10 @@ bool isEmpty(const Cell& cell) {
     return std::holds_alternative<std::monostate>(cell);
 }
 
+Cell integer(int value) {
+    return Cell{static_cast<std::int16_t>(value)};
+}
+
 double cellNumber(const Cell& cell) {
     if (const auto* i = std::get_if<std::int16_t>(&cell))
         return *i;

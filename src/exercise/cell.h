@@ -11,6 +11,8 @@
 using Cell = std::variant<std::monostate, std::int16_t, float, bool, std::string>;
 
 bool isEmpty(const Cell& cell);
+// A cell holding the whole number `value`, which must fit 16 bits.
+Cell integer(int value);
 // The cell as a number: empty, texts and false are 0, true is -1 (as the old
 // toolkit counted it).
 double cellNumber(const Cell& cell);

@@ -19,10 +19,6 @@ constexpr const char* kAvvisoPassEnd = "Bravo!! Hai risposto a tutte le domande.
 constexpr const char* kAvvisoType = "Scrivi il risultato e premi il tasto INVIO. ";
 constexpr const char* kAvvisoClickAnswer = "Clicca sulla risposta esatta.";
 
-// The hint line alternates between these two backgrounds, question after question.
-constexpr Rgb kAvvisoYellow{255, 255, 192}; // stored &H00C0FFFF
-constexpr Rgb kAvvisoCyan{192, 255, 255};   // stored &H00FFFFC0
-
 // The registered controls, in the alphabetical order of their names.
 constexpr Ctl kRegistered[] = {
     Ctl::avviso,      Ctl::Command1,   Ctl::FINE,        Ctl::Frame1,      Ctl::FrRet1,
@@ -33,10 +29,6 @@ constexpr Ctl kRegistered[] = {
     Ctl::LbSub1,      Ctl::LbSub2,     Ctl::LbSub3,      Ctl::LbSub4,      Ctl::LbTempo,
     Ctl::Text1,       Ctl::VIA,
 };
-
-Cell integer(int value) {
-    return Cell{static_cast<std::int16_t>(value)};
-}
 
 } // namespace
 
@@ -60,7 +52,7 @@ void Form1::Form_Load() {
     nascondisegmenti();
     stage_[Ctl::Text1].visible = false;
     m_.nerrori = 0;
-    m_.record = 200;
+    m_.record = kNessunRecord;
     stage_[Ctl::avviso].text = kAvvisoStart;
     s_.audio.suona("premivia");
     riempiDomande(m_);
@@ -156,7 +148,7 @@ void Form1::finePassaggio() {
         // The series was closed just now by the same run, so no answer has been
         // judged since: show the tally and the record without grading an empty
         // series (which would earn a dot and an unbeatable record of ~0 s).
-        m_.giudizio = 7;
+        m_.giudizio = Giudizio::SoloClassifica;
         mostraClassifica();
     } else {
         classificaSerie();
@@ -181,11 +173,11 @@ void Form1::estraiDomanda() {
 }
 
 void Form1::mostraDomanda() {
-    const int kind = tipoDomanda();
+    const TipoDomanda kind = tipoDomanda();
     auto column = [this](int c) -> const Cell& { return m_.domande(m_.ndomanda, c); };
     const std::string text = cellText(column(1));
 
-    if (kind >= 1 && kind <= 4) {
+    if (conSegmenti(kind)) {
         dimensionaSeg1(integer(1), integer(8));
         dimensionaSeg2(integer(1), integer(10));
         dimensionaSeg3(integer(1), integer(6));
@@ -196,20 +188,20 @@ void Form1::mostraDomanda() {
     }
 
     switch (kind) {
-    case 1:
+    case TipoDomanda::NumeroSuiSegmenti:
         stage_[Ctl::LbDOMANDA].text = text;
         stage_[Ctl::Text1].visible = true;
         stage_[Ctl::Text1].text.clear();
         chiediFuoco(Ctl::Text1);
         stage_[Ctl::avviso].text = kAvvisoType;
         break;
-    case 2:
+    case TipoDomanda::CliccaSegmento:
         stage_[Ctl::LbDOMANDA].text = text;
         stage_[Ctl::Text1].visible = false;
         stage_[Ctl::Text1].text.clear();
         stage_[Ctl::avviso].text.clear();
         break;
-    case 3:
+    case TipoDomanda::CliccaMisura:
         stage_[Ctl::LbDOMANDA].text = text;
         stage_[Ctl::LbRisposta1].visible = true;
         stage_[Ctl::LbRisposta1].text = cellText(column(2));
@@ -219,14 +211,14 @@ void Form1::mostraDomanda() {
         stage_[Ctl::LbRisposta3].text = cellText(column(4));
         stage_[Ctl::avviso].text = kAvvisoClickAnswer;
         break;
-    case 4:
+    case TipoDomanda::QuattroMisure:
         stage_[Ctl::LbDOMANDA].text = text;
         stage_[Ctl::LbSub1].visible = true;
         stage_[Ctl::Inp1].visible = true;
         chiediFuoco(Ctl::Inp1);
         stage_[Ctl::avviso].text = kAvvisoType;
         break;
-    case 5:
+    case TipoDomanda::NumeroSulRettangolo:
         stage_[Ctl::LbDOMANDA].text = text;
         dimensionaRet(column(2), column(3), column(4));
         stage_[Ctl::Text1].visible = true;
@@ -234,30 +226,28 @@ void Form1::mostraDomanda() {
         chiediFuoco(Ctl::Text1);
         stage_[Ctl::avviso].text = kAvvisoType;
         break;
-    case 6:
+    case TipoDomanda::CliccaRettangolo:
         stage_[Ctl::LbDOMANDA].text = text;
         AdimensionaRet(column(2), column(3), column(8));
         dimensionaRet(column(4), column(5), column(8));
         BdimensionaRet(column(6), column(7), column(8));
         stage_[Ctl::avviso].text.clear();
         break;
-    default:
-        break;
     }
 }
 
 void Form1::alternaSfondoAvviso() {
     if (m_.sfondoalterno) {
-        stage_[Ctl::avviso].back = kAvvisoYellow;
+        stage_[Ctl::avviso].back = form1::kAvvisoBack;
         m_.sfondoalterno = false;
     } else {
-        stage_[Ctl::avviso].back = kAvvisoCyan;
+        stage_[Ctl::avviso].back = form1::kAvvisoOtherBack;
         m_.sfondoalterno = true;
     }
 }
 
-int Form1::tipoDomanda() const {
-    return static_cast<int>(cellNumber(m_.domande(m_.ndomanda, 0)));
+TipoDomanda Form1::tipoDomanda() const {
+    return static_cast<TipoDomanda>(cellNumber(m_.domande(m_.ndomanda, 0)));
 }
 
 int Form1::attesa() const {

@@ -9,6 +9,9 @@
 #include <optional>
 #include <string>
 
+// The key code that the key press handlers take for Enter.
+constexpr int kTastoInvio = 13;
+
 class Audio;
 class Clock;
 class Pause;
@@ -116,9 +119,9 @@ class Form1 {
     void mostraDomanda();
     void alternaSfondoAvviso();
 
-    void rispostaCliccata(int tipoRichiesto, int posizione);
+    void rispostaCliccata(TipoDomanda tipoRichiesto, int posizione);
     void inpKeyPress(int n, int& tasto);
-    int tipoDomanda() const;
+    TipoDomanda tipoDomanda() const;
     int attesa() const;
     void chiediFuoco(Ctl box);
     void pausa();

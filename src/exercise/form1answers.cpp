@@ -8,13 +8,6 @@
 
 namespace {
 
-constexpr int kEnter = 13;
-
-// Kinds of question whose answer is a click.
-constexpr int kClickSegment = 2;
-constexpr int kClickAnswer = 3;
-constexpr int kClickRectangle = 6;
-
 // The four-step question: box, its prompt and the factor of the unit it expects.
 struct Step {
     Ctl box;
@@ -30,7 +23,7 @@ constexpr std::array<Step, 4> kSteps = {{
 
 } // namespace
 
-void Form1::rispostaCliccata(int tipoRichiesto, int posizione) {
+void Form1::rispostaCliccata(TipoDomanda tipoRichiesto, int posizione) {
     if (pausing_ || closed_)
         return;
     if (tipoDomanda() != tipoRichiesto)
@@ -44,45 +37,45 @@ void Form1::rispostaCliccata(int tipoRichiesto, int posizione) {
 }
 
 void Form1::FrSegmento1_Click() {
-    rispostaCliccata(kClickSegment, 1);
+    rispostaCliccata(TipoDomanda::CliccaSegmento, 1);
 }
 void Form1::FrSegmento2_Click() {
-    rispostaCliccata(kClickSegment, 2);
+    rispostaCliccata(TipoDomanda::CliccaSegmento, 2);
 }
 void Form1::FrSegmento3_Click() {
-    rispostaCliccata(kClickSegment, 3);
+    rispostaCliccata(TipoDomanda::CliccaSegmento, 3);
 }
 void Form1::LbSegmento1_Click() {
-    rispostaCliccata(kClickSegment, 1);
+    rispostaCliccata(TipoDomanda::CliccaSegmento, 1);
 }
 void Form1::LbSegmento2_Click() {
-    rispostaCliccata(kClickSegment, 2);
+    rispostaCliccata(TipoDomanda::CliccaSegmento, 2);
 }
 void Form1::LbSegmento3_Click() {
-    rispostaCliccata(kClickSegment, 3);
+    rispostaCliccata(TipoDomanda::CliccaSegmento, 3);
 }
 void Form1::LbRisposta1_Click() {
-    rispostaCliccata(kClickAnswer, 1);
+    rispostaCliccata(TipoDomanda::CliccaMisura, 1);
 }
 void Form1::LbRisposta2_Click() {
-    rispostaCliccata(kClickAnswer, 2);
+    rispostaCliccata(TipoDomanda::CliccaMisura, 2);
 }
 void Form1::LbRisposta3_Click() {
-    rispostaCliccata(kClickAnswer, 3);
+    rispostaCliccata(TipoDomanda::CliccaMisura, 3);
 }
 // The left frame shows choice 1, the middle one choice 2.
 void Form1::FrRet2_Click() {
-    rispostaCliccata(kClickRectangle, 1);
+    rispostaCliccata(TipoDomanda::CliccaRettangolo, 1);
 }
 void Form1::FrRet1_Click() {
-    rispostaCliccata(kClickRectangle, 2);
+    rispostaCliccata(TipoDomanda::CliccaRettangolo, 2);
 }
 void Form1::FrRet3_Click() {
-    rispostaCliccata(kClickRectangle, 3);
+    rispostaCliccata(TipoDomanda::CliccaRettangolo, 3);
 }
 
 void Form1::Text1_KeyPress(int& tasto) {
-    if (tasto != kEnter || pausing_ || closed_)
+    if (tasto != kTastoInvio || pausing_ || closed_)
         return;
     const auto value = answerValue(stage_[Ctl::Text1].text);
     if (value && *value == attesa()) {
@@ -132,7 +125,7 @@ void Form1::KeyPress(Ctl box, int& tasto) {
 }
 
 void Form1::inpKeyPress(int n, int& tasto) {
-    if (tasto != kEnter || pausing_ || closed_)
+    if (tasto != kTastoInvio || pausing_ || closed_)
         return;
     const Step& step = kSteps[static_cast<std::size_t>(n - 1)];
     ControlState& box = stage_[step.box];

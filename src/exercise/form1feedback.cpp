@@ -56,23 +56,14 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::classifica(std::int16_t& errori) {
-    if (errori <= 0)
-        m_.giudizio = 5;
-    else if (errori == 1)
-        m_.giudizio = 4;
-    else if (errori == 2)
-        m_.giudizio = 3;
-    else if (errori == 3)
-        m_.giudizio = 2;
-    else
-        m_.giudizio = 1;
+    m_.giudizio = giudizioPerErrori(errori);
     mostraClassifica();
 }
 
 void Form1::Command1_Click() {
     if (pausing_ || closed_)
         return;
-    m_.giudizio = 7;
+    m_.giudizio = Giudizio::SoloClassifica;
     mostraClassifica();
 }
 

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr Ctl kSegmentFrames[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
 constexpr Ctl kSegmentFigures[] = {Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3,
                                    Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
 

@@ -1,9 +1,26 @@
 #pragma once
 
 #include "exercise/cell.h"
+#include "exercise/giudizio.h"
 
 #include <array>
 #include <cstdint>
+
+// The kinds of question, as column 0 of `domande` holds them; the kind fixes
+// the figures shown and how the pupil answers.
+enum class TipoDomanda {
+    NumeroSuiSegmenti = 1,   // the three segments; type a number and press Enter
+    CliccaSegmento = 2,      // the three segments; click the right one
+    CliccaMisura = 3,        // the three segments; click the right one of three measures
+    QuattroMisure = 4,       // the three segments; type the unit, then each segment, in cm
+    NumeroSulRettangolo = 5, // one rectangle; type a number and press Enter
+    CliccaRettangolo = 6,    // three rectangles; click the right one
+};
+
+// Whether questions of this kind show the three segments; the others show rectangles.
+constexpr bool conSegmenti(TipoDomanda tipo) {
+    return tipo >= TipoDomanda::NumeroSuiSegmenti && tipo <= TipoDomanda::QuattroMisure;
+}
 
 // Program-wide state of the exercise: the question bank and the state of the
 // current series and pass. One instance lives as long as the program; it is
@@ -26,8 +43,8 @@ struct Modulo1 {
     double tempodomanda = 0;
     double temposerie = 0;
 
-    double record = 0; // best series time in seconds; 200 stands for no record yet
-    int giudizio = 0;  // grade handed to the results window: 5 best .. 1 worst, 7 show only
+    double record = 0; // best series time in seconds; kNessunRecord until a series sets one
+    Giudizio giudizio = Giudizio::Nessuno; // grade handed to the results window
     bool sfondoalterno = false;
 
     // How many series earned each grade, 0..10 each.

@@ -65,10 +65,6 @@ const std::vector<BankRow> kBank = {
 };
 // clang-format on
 
-Cell integer(int value) {
-    return Cell{static_cast<std::int16_t>(value)};
-}
-
 } // namespace
 
 void riempiDomande(Modulo1& m) {

@@ -8,6 +8,11 @@
 #include <optional>
 #include <string>
 
+// The frames that hold the figures of the stage, figure 0 first.
+constexpr std::array<Ctl, 3> kSegmentFrames = {Ctl::FrSegmento1, Ctl::FrSegmento2,
+                                               Ctl::FrSegmento3};
+constexpr std::array<Ctl, 3> kRectangleFrames = {Ctl::FrRet1, Ctl::FrRet2, Ctl::FrRet3};
+
 // The state of one control of Form1 as the logic leaves it: the window only
 // shows this.
 struct ControlState {
@@ -30,8 +35,8 @@ struct Stage {
     // every request, so the window can tell a new request from an old one.
     std::optional<Ctl> focus;
     int focusRequests = 0;
-    std::array<SegmentFigure, 3> segmenti;     // Seg1, Seg2, Seg3
-    std::array<RectangleFigure, 3> rettangoli; // the figures of FrRet1, FrRet2, FrRet3
+    std::array<SegmentFigure, 3> segmenti;     // Seg1, Seg2, Seg3, in kSegmentFrames
+    std::array<RectangleFigure, 3> rettangoli; // the figures in kRectangleFrames
 
     ControlState& operator[](Ctl id) { return controls[static_cast<std::size_t>(index(id))]; }
     const ControlState& operator[](Ctl id) const {

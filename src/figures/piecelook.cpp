@@ -2,13 +2,7 @@
 
 namespace {
 
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kDarkBlue{0, 0, 128};
-constexpr Rgb kOrange{255, 128, 0};
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kGreen{0, 128, 0};
-constexpr Rgb kLightOrange{255, 224, 192};
+using namespace colour;
 
 bool even(int index) {
     return index % 2 == 0;
@@ -33,5 +27,5 @@ PieceLook rectanglePieceLook(RectangleSide side, int index) {
     case RectangleSide::Base1:
         break;
     }
-    return even(index) ? PieceLook{kYellow, kYellow} : PieceLook{kGreen, kGreen};
+    return even(index) ? PieceLook{kYellow, kYellow} : PieceLook{kDarkGreen, kDarkGreen};
 }

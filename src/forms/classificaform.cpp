@@ -19,16 +19,11 @@ constexpr FontDesign sansSerif(float size, bool bold) {
     return {"MS Sans Serif", size, bold};
 }
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
+using colour::kBlack;
+using colour::kBlue;
+using colour::kRed;
 // The record labels carry this back colour, which never shows: they are transparent.
-constexpr Rgb kRecordBack{255, 255, 128};
-using colore::kBuono;
-using colore::kDistinto;
-using colore::kOccorre;
-using colore::kOttimo;
-using colore::kSufficiente;
+constexpr Rgb kRecordBack = colour::kLightYellow;
 constexpr int kBorderPixels = 10;
 
 using K = Kind;

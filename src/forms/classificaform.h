@@ -19,8 +19,15 @@ namespace classifica {
 
 constexpr float kWidth = 7665;
 constexpr float kHeight = 6690;
-constexpr Rgb kBack{192, 192, 192}; // light grey
+constexpr Rgb kBack = colour::kGrey;
 constexpr int kTimerIntervalMs = 1000;
+
+// The colour of each grade: its word's background, its row of dots and the row's title.
+constexpr Rgb kOttimo = colour::kYellow;
+constexpr Rgb kDistinto = colour::kGreen;
+constexpr Rgb kBuono = colour::kLightGreen;
+constexpr Rgb kSufficiente = colour::kLightCyan;
+constexpr Rgb kOccorre = colour::kSalmon;
 
 enum class Kind { Label, Button, Border, Picture };
 

@@ -82,6 +82,10 @@ const ControlDesign& design(Ctl id);
 namespace form1 {
 constexpr float kDesignWidth = 12060;
 constexpr float kDesignHeight = 9030;
-constexpr Rgb kBack{192, 255, 192};      // light green
-constexpr Rgb kWrongBack{255, 224, 192}; // light orange, during a wrong answer's pause
+constexpr Rgb kBack = colour::kPaleGreen;
+constexpr Rgb kWrongBack = colour::kLightOrange; // during a wrong answer's pause
+// The hint line `avviso` starts on the first and alternates between the two,
+// question after question.
+constexpr Rgb kAvvisoBack = colour::kPaleYellow;
+constexpr Rgb kAvvisoOtherBack = colour::kLightCyan;
 } // namespace form1

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int kTickMs = 1000;
-constexpr int kEnter = 13;
 
 Qt::Alignment alignment(Align a) {
     switch (a) {
@@ -40,9 +39,6 @@ void setPaletteColour(QWidget* w, QPalette::ColorRole role, std::optional<Rgb> c
     p.setColor(role, toQColor(*colour));
     w->setPalette(p);
 }
-
-constexpr Ctl kSegmentFrames[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
-constexpr Ctl kRectangleFrames[] = {Ctl::FrRet1, Ctl::FrRet2, Ctl::FrRet3};
 
 // The pieces are painted anew only when a figure or the place of its frame changed,
 // so the once-a-second refresh of the time display does not rebuild them.
@@ -211,7 +207,7 @@ bool Form1Window::keyPress(Ctl box, QKeyEvent* event) {
     // A held Enter repeats: only a fresh press judges an answer.
     if (event->isAutoRepeat())
         return true;
-    int tasto = kEnter;
+    int tasto = kTastoInvio;
     logic_.setText(box, static_cast<QLineEdit*>(control(box))->text().toStdString());
     logic_.KeyPress(box, tasto);
     aggiorna();

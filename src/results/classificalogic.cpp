@@ -12,13 +12,22 @@ namespace {
 
 // clang-format off
 constexpr std::array<AspettoGrado, kRighe> kGradi = {{
-    {Grado::Ottimo,      "ottimo!!!",   colore::kOttimo,      200},
-    {Grado::Distinto,    "distinto!! ", colore::kDistinto,    400},
-    {Grado::Buono,       "buono!",      colore::kBuono,       600},
-    {Grado::Sufficiente, "sufficiente", colore::kSufficiente, 800},
-    {Grado::Occorre,     "esercitati!", colore::kOccorre,     1000},
+    {Giudizio::Ottimo,      "ottimo!!!",   classifica::kOttimo,      200},
+    {Giudizio::Distinto,    "distinto!! ", classifica::kDistinto,    400},
+    {Giudizio::Buono,       "buono!",      classifica::kBuono,       600},
+    {Giudizio::Sufficiente, "sufficiente", classifica::kSufficiente, 800},
+    {Giudizio::Occorre,     "esercitati!", classifica::kOccorre,     1000},
 }};
 // clang-format on
+
+// Row r of the table shows the grade of row r of the tally.
+constexpr bool inOrdineDeiGiudizi() {
+    for (std::size_t r = 0; r < kRighe; ++r)
+        if (kGradi[r].giudizio != kGiudizi[r])
+            return false;
+    return true;
+}
+static_assert(inOrdineDeiGiudizi());
 
 constexpr const char* kNuovoRecord = "Nuovo Record!";
 constexpr const char* kSecondi = "  secondi";
@@ -46,9 +55,9 @@ const std::array<AspettoGrado, kRighe>& aspettiGradi() {
     return kGradi;
 }
 
-std::optional<int> rigaDelGiudizio(int giudizio) {
+std::optional<int> rigaDelGiudizio(Giudizio giudizio) {
     for (std::size_t i = 0; i < kGradi.size(); ++i)
-        if (static_cast<int>(kGradi[i].grado) == giudizio)
+        if (kGradi[i].giudizio == giudizio)
             return static_cast<int>(i);
     return std::nullopt;
 }
@@ -90,7 +99,7 @@ ClassificaView caricaClassifica(Modulo1& m, double now) {
     for (std::size_t i = 0; i < counters.size(); ++i)
         v.dots[i] = std::clamp(*counters[i], 0, kMaxPallini);
 
-    if (m.giudizio == static_cast<int>(Grado::Ottimo)) {
+    if (m.giudizio == Giudizio::Ottimo) {
         v.trecordVisible = true;
         if (const auto record = nuovoRecordDa(now - m.temposerie, m.record)) {
             v.imageVisible = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercise/giudizio.h"
+#include "forms/classificaform.h"
 #include "forms/rgb.h"
 
 #include <array>
@@ -8,30 +10,15 @@
 
 struct Modulo1;
 
-// The five grades a series can earn, best first; the value is `giudizio`.
-enum class Grado { Ottimo = 5, Distinto = 4, Buono = 3, Sufficiente = 2, Occorre = 1 };
-
-// The grade code that asks the results window to show the tally and the record only.
-constexpr int kGiudizioSoloClassifica = 7;
-// The record before any series without errors has set one.
-constexpr double kNessunRecord = 200;
 // Each tally row holds this many dots at most.
-constexpr int kMaxPallini = 10;
-constexpr int kRighe = 5;
-
-// The colour of each grade: its word's background, its row of dots and the row's title.
-namespace colore {
-constexpr Rgb kOttimo{255, 255, 0};        // yellow
-constexpr Rgb kDistinto{0, 192, 0};        // green
-constexpr Rgb kBuono{128, 255, 128};       // light green
-constexpr Rgb kSufficiente{192, 255, 255}; // light cyan
-constexpr Rgb kOccorre{255, 128, 128};     // salmon
-} // namespace colore
+constexpr int kMaxPallini = classifica::kCircles;
+// One tally row per grade a series can earn, ottimo at the top.
+constexpr std::size_t kRighe = kGiudizi.size();
 
 // How one grade is shown: its word, its colour (also that of its row of dots
 // and of the row's title) and how fast its word blinks.
 struct AspettoGrado {
-    Grado grado;
+    Giudizio giudizio;
     const char* parola;
     Rgb colore;
     int intervalloMs;
@@ -39,8 +26,8 @@ struct AspettoGrado {
 
 // The grades in the order of the rows on screen, ottimo at the top.
 const std::array<AspettoGrado, kRighe>& aspettiGradi();
-// The row of a grade code 1..5, or nothing for any other code.
-std::optional<int> rigaDelGiudizio(int giudizio);
+// The row of a grade a series can earn, or nothing for any other code.
+std::optional<int> rigaDelGiudizio(Giudizio giudizio);
 
 // What the results window shows after its load handler has graded, tallied
 // and timed the series: plain data that the window only paints.
@@ -57,7 +44,7 @@ struct ClassificaView {
 
 // The load handler of the results window: grades the series by `m.giudizio`,
 // adds it to the tally, times it from `m.temposerie` to `now` and keeps the record.
-// With any code other than 1..5 it grades, counts and times nothing.
+// With any code that is no grade of a series it grades, counts and times nothing.
 ClassificaView caricaClassifica(Modulo1& m, double now);
 
 // The record that a series of `seconds` sets against `record`, or nothing when it

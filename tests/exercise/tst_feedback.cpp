@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QTest>
 
+Q_DECLARE_METATYPE(Giudizio)
+
 namespace {
 
 constexpr double kMidnight = 86400;
@@ -111,19 +113,19 @@ void TestFeedback::rightAnswerCountsOnlyTheAnswer() {
 
 void TestFeedback::classificaGrades_data() {
     QTest::addColumn<int>("errori");
-    QTest::addColumn<int>("giudizio");
-    QTest::newRow("none") << 0 << 5;
-    QTest::newRow("negative") << -3 << 5;
-    QTest::newRow("one") << 1 << 4;
-    QTest::newRow("two") << 2 << 3;
-    QTest::newRow("three") << 3 << 2;
-    QTest::newRow("four") << 4 << 1;
-    QTest::newRow("seven") << 7 << 1;
+    QTest::addColumn<Giudizio>("giudizio");
+    QTest::newRow("none") << 0 << Giudizio::Ottimo;
+    QTest::newRow("negative") << -3 << Giudizio::Ottimo;
+    QTest::newRow("one") << 1 << Giudizio::Distinto;
+    QTest::newRow("two") << 2 << Giudizio::Buono;
+    QTest::newRow("three") << 3 << Giudizio::Sufficiente;
+    QTest::newRow("four") << 4 << Giudizio::Occorre;
+    QTest::newRow("seven") << 7 << Giudizio::Occorre;
 }
 
 void TestFeedback::classificaGrades() {
     QFETCH(int, errori);
-    QFETCH(int, giudizio);
+    QFETCH(Giudizio, giudizio);
     LogicHarness h;
     h.form.Form_Load();
     auto e = static_cast<std::int16_t>(errori);
@@ -140,7 +142,7 @@ void TestFeedback::classificaButtonGradesNothing() {
     const int question = h.modulo.ndomanda;
     h.form.Command1_Click();
     QCOMPARE(h.view.showings.size(), std::size_t{1});
-    QCOMPARE(h.view.showings[0].giudizio, 7);
+    QCOMPARE(h.view.showings[0].giudizio, Giudizio::SoloClassifica);
     // The question stays open behind the results window.
     QCOMPARE(h.modulo.ndomanda, question);
     QCOMPARE(h.modulo.nrisposte, 0);

@@ -46,7 +46,7 @@ void TestForm1Window::startUpShowsTheWaitingWindow() {
     QCOMPARE(h.text(Ctl::Command1), QString("CLASSIFICA"));
     QCOMPARE(h.text(Ctl::gratifica), QString());
     QCOMPARE(h.text(Ctl::LbDOMANDA), QString());
-    QCOMPARE(h.window.palette().color(QPalette::Window), QColor(192, 255, 192));
+    QCOMPARE(h.window.palette().color(QPalette::Window), toQColor(form1::kBack));
     QCOMPARE(h.window.size(), QSize(1024, 768));
 }
 
@@ -93,9 +93,9 @@ void TestForm1Window::eachKindShowsItsOwnControls() {
         QCOMPARE(h.text(Ctl::LbRisposta2), QString("64 cm"));
         QCOMPARE(h.text(Ctl::LbRisposta3), QString("48 cm"));
     }
-    // The first question's hint line is light cyan.
+    // The first question's hint line takes the other of its two colours.
     QCOMPARE(h.window.control(Ctl::avviso)->palette().color(QPalette::Window),
-             QColor(192, 255, 255));
+             toQColor(form1::kAvvisoOtherBack));
 }
 
 void TestForm1Window::registeredControlsSitWhereTheFactorsPutThem_data() {

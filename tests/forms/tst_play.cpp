@@ -124,9 +124,9 @@ void TestPlay::wrongAnswerShowsOrangeWhileThePauseHolds() {
         message = h.text(Ctl::gratifica);
     };
     h.type(Ctl::Text1, "3");
-    QCOMPARE(during, QColor(255, 224, 192));
+    QCOMPARE(during, toQColor(form1::kWrongBack));
     QCOMPARE(message, QString("NO RIPROVA"));
-    QCOMPARE(h.window.palette().color(QPalette::Window), QColor(192, 255, 192));
+    QCOMPARE(h.window.palette().color(QPalette::Window), toQColor(form1::kBack));
     QCOMPARE(h.text(Ctl::gratifica), QString());
 }
 

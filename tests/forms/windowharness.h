@@ -6,6 +6,7 @@
 #include "fakes/fakes.h"
 #include "figures/figureframe.h"
 #include "forms/form1window.h"
+#include "forms/qtconvert.h"
 #include "sound/audio.h"
 
 #include <QLabel>

@@ -11,6 +11,8 @@
 #include <limits>
 #include <vector>
 
+Q_DECLARE_METATYPE(Giudizio)
+
 namespace {
 
 using Dots = std::array<int, kRighe>;
@@ -22,7 +24,7 @@ Modulo1 avviato() {
 }
 
 // A series of `giudizio` that lasts `seconds` on the clock, then its results window.
-ClassificaView serie(Modulo1& m, FakeClock& clock, int giudizio, double seconds) {
+ClassificaView serie(Modulo1& m, FakeClock& clock, Giudizio giudizio, double seconds) {
     m.temposerie = clock.seconds();
     clock.advance(seconds);
     m.giudizio = giudizio;
@@ -52,27 +54,47 @@ class ClassificaLogicTest : public QObject {
     void seriesOfARunBuildTheTallyAndTheRecord() {
         struct Step {
             const char* name;
-            int giudizio;
+            Giudizio giudizio;
             double seconds;
             Dots dots;
             bool record;
             const char* trecord; // "": hidden while there is no record
         };
         const Step steps[] = {
-            {"CLASSIFICA before any series", 7, 30, {0, 0, 0, 0, 0}, false, ""},
-            {"first flawless, 45,37 s", 5, 45.37, {1, 0, 0, 0, 0}, true, "45,3  secondi"},
-            {"flawless, 50 s", 5, 50, {2, 0, 0, 0, 0}, false, "45,3  secondi"},
-            {"as long as the record", 5, 45.3, {3, 0, 0, 0, 0}, false, "45,3  secondi"},
-            {"two errors", 3, 20, {3, 0, 1, 0, 0}, false, "45,3  secondi"},
-            {"CLASSIFICA", 7, 5, {3, 0, 1, 0, 0}, false, "45,3  secondi"},
-            {"one error, faster", 4, 12, {3, 1, 1, 0, 0}, false, "45,3  secondi"},
-            {"flawless, just under", 5, 45.29, {4, 1, 1, 0, 0}, true, "45,2  secondi"},
+            {"CLASSIFICA before any series",
+             Giudizio::SoloClassifica,
+             30,
+             {0, 0, 0, 0, 0},
+             false,
+             ""},
+            {"first flawless, 45,37 s",
+             Giudizio::Ottimo,
+             45.37,
+             {1, 0, 0, 0, 0},
+             true,
+             "45,3  secondi"},
+            {"flawless, 50 s", Giudizio::Ottimo, 50, {2, 0, 0, 0, 0}, false, "45,3  secondi"},
+            {"as long as the record",
+             Giudizio::Ottimo,
+             45.3,
+             {3, 0, 0, 0, 0},
+             false,
+             "45,3  secondi"},
+            {"two errors", Giudizio::Buono, 20, {3, 0, 1, 0, 0}, false, "45,3  secondi"},
+            {"CLASSIFICA", Giudizio::SoloClassifica, 5, {3, 0, 1, 0, 0}, false, "45,3  secondi"},
+            {"one error, faster", Giudizio::Distinto, 12, {3, 1, 1, 0, 0}, false, "45,3  secondi"},
+            {"flawless, just under",
+             Giudizio::Ottimo,
+             45.29,
+             {4, 1, 1, 0, 0},
+             true,
+             "45,2  secondi"},
         };
         Modulo1 m = avviato();
         FakeClock clock(86000); // the run goes past midnight of a day-based clock
         for (const Step& s : steps) {
             const ClassificaView v = serie(m, clock, s.giudizio, s.seconds);
-            const bool graded = s.giudizio != kGiudizioSoloClassifica;
+            const bool graded = s.giudizio != Giudizio::SoloClassifica;
             QVERIFY2(v.risultato.empty() != graded, s.name);
             QVERIFY2(v.risultatoBack.has_value() == graded, s.name);
             QVERIFY2(v.dots == s.dots, s.name);
@@ -86,19 +108,24 @@ class ClassificaLogicTest : public QObject {
 
     // The eleventh series of a grade still shows ten dots.
     void eachGradeHasItsWordColourAndIntervalAndStopsAtTenDots_data() {
-        QTest::addColumn<int>("giudizio");
+        QTest::addColumn<Giudizio>("giudizio");
         QTest::addColumn<QString>("word");
-        QTest::addColumn<uint>("colour"); // 0x00BBGGRR
+        QTest::addColumn<uint>("colour"); // as stored
         QTest::addColumn<int>("interval");
         QTest::addColumn<int>("row");
-        QTest::newRow("ottimo") << 5 << QStringLiteral("ottimo!!!") << 0x00ffffu << 200 << 0;
-        QTest::newRow("distinto") << 4 << QStringLiteral("distinto!! ") << 0x00c000u << 400 << 1;
-        QTest::newRow("buono") << 3 << QStringLiteral("buono!") << 0x80ff80u << 600 << 2;
-        QTest::newRow("sufficiente") << 2 << QStringLiteral("sufficiente") << 0xffffc0u << 800 << 3;
-        QTest::newRow("esercitati") << 1 << QStringLiteral("esercitati!") << 0x8080ffu << 1000 << 4;
+        QTest::newRow("ottimo") << Giudizio::Ottimo << QStringLiteral("ottimo!!!")
+                                << storedValue(classifica::kOttimo) << 200 << 0;
+        QTest::newRow("distinto") << Giudizio::Distinto << QStringLiteral("distinto!! ")
+                                  << storedValue(classifica::kDistinto) << 400 << 1;
+        QTest::newRow("buono") << Giudizio::Buono << QStringLiteral("buono!")
+                               << storedValue(classifica::kBuono) << 600 << 2;
+        QTest::newRow("sufficiente") << Giudizio::Sufficiente << QStringLiteral("sufficiente")
+                                     << storedValue(classifica::kSufficiente) << 800 << 3;
+        QTest::newRow("esercitati") << Giudizio::Occorre << QStringLiteral("esercitati!")
+                                    << storedValue(classifica::kOccorre) << 1000 << 4;
     }
     void eachGradeHasItsWordColourAndIntervalAndStopsAtTenDots() {
-        QFETCH(int, giudizio);
+        QFETCH(Giudizio, giudizio);
         QFETCH(QString, word);
         QFETCH(uint, colour);
         QFETCH(int, interval);
@@ -152,7 +179,7 @@ class ClassificaLogicTest : public QObject {
         Modulo1 m = avviato();
         m.record = record;
         m.temposerie = start;
-        m.giudizio = 5;
+        m.giudizio = Giudizio::Ottimo;
         const ClassificaView v = caricaClassifica(m, end);
         const bool newRecord = expected >= 0;
         // The very value that reads as the tenths, so its text is that of the tenths.
@@ -184,7 +211,7 @@ class ClassificaLogicTest : public QObject {
         m.nrisposte = 9;      // nine answers of this series already judged right
         clock.advance(44.37); // the right answer's pause brings the series to 45,37 s
         form.setText(Ctl::Text1, "8");
-        int enter = 13;
+        int enter = kTastoInvio;
         form.Text1_KeyPress(enter);
 
         QCOMPARE(view.shown.size(), std::size_t(2));

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+Q_DECLARE_METATYPE(Giudizio)
+
 namespace {
 
 constexpr double kTpp = 15;
@@ -26,8 +28,8 @@ template <typename T = QWidget> T* find(QWidget* window, const QString& name) {
 
 // A window for a series of `giudizio` that lasted `seconds`, shown; the
 // record as the exercise window's load handler leaves it.
-std::unique_ptr<ClassificaWindow> apri(Modulo1& m, FakeClock& clock, int giudizio, double seconds,
-                                       double tpp = kTpp) {
+std::unique_ptr<ClassificaWindow> apri(Modulo1& m, FakeClock& clock, Giudizio giudizio,
+                                       double seconds, double tpp = kTpp) {
     m.giudizio = giudizio;
     m.temposerie = clock.seconds();
     clock.advance(seconds);
@@ -55,7 +57,7 @@ class ClassificaWindowTest : public QObject {
         QFETCH(QSize, size);
         Modulo1 m;
         FakeClock clock;
-        auto w = apri(m, clock, 7, 0, tpp);
+        auto w = apri(m, clock, Giudizio::SoloClassifica, 0, tpp);
         QCOMPARE(w->objectName(), QStringLiteral("classificaform"));
         QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(w->minimumSize(), size);
@@ -67,15 +69,17 @@ class ClassificaWindowTest : public QObject {
     }
 
     void showsWhatItsLoadHandlerDecided_data() {
-        QTest::addColumn<int>("giudizio");
+        QTest::addColumn<Giudizio>("giudizio");
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("word");
-        QTest::newRow("record, 45,37 s") << 5 << 45.37 << QStringLiteral("ottimo!!!");
-        QTest::newRow("two errors") << 3 << 20.0 << QStringLiteral("buono!");
-        QTest::newRow("CLASSIFICA before any series") << 7 << 12.0 << QString();
+        QTest::newRow("record, 45,37 s")
+            << Giudizio::Ottimo << 45.37 << QStringLiteral("ottimo!!!");
+        QTest::newRow("two errors") << Giudizio::Buono << 20.0 << QStringLiteral("buono!");
+        QTest::newRow("CLASSIFICA before any series")
+            << Giudizio::SoloClassifica << 12.0 << QString();
     }
     void showsWhatItsLoadHandlerDecided() {
-        QFETCH(int, giudizio);
+        QFETCH(Giudizio, giudizio);
         QFETCH(double, seconds);
         QFETCH(QString, word);
         Modulo1 m;
@@ -85,7 +89,7 @@ class ClassificaWindowTest : public QObject {
         const ClassificaView& v = w->view();
         auto* risultato = find<QLabel>(w.get(), "RISULTATO");
         QCOMPARE(risultato->text(), word);
-        const Rgb back = v.risultatoBack.value_or(Rgb{192, 192, 192}); // the window's grey
+        const Rgb back = v.risultatoBack.value_or(classifica::kBack);
         QCOMPARE(risultato->palette().color(QPalette::Window), QColor(back.r, back.g, back.b));
         for (std::size_t r = 0; r < kRighe; ++r)
             for (int k = 1; k <= kMaxPallini; ++k)
@@ -105,13 +109,13 @@ class ClassificaWindowTest : public QObject {
     }
 
     void gradeWordBlinksAtItsInterval_data() {
-        QTest::addColumn<int>("giudizio");
+        QTest::addColumn<Giudizio>("giudizio");
         QTest::addColumn<int>("interval");
-        QTest::newRow("ottimo") << 5 << 200;
-        QTest::newRow("sufficiente") << 2 << 800;
+        QTest::newRow("ottimo") << Giudizio::Ottimo << 200;
+        QTest::newRow("sufficiente") << Giudizio::Sufficiente << 800;
     }
     void gradeWordBlinksAtItsInterval() {
-        QFETCH(int, giudizio);
+        QFETCH(Giudizio, giudizio);
         QFETCH(int, interval);
         Modulo1 m;
         FakeClock clock;
@@ -133,7 +137,7 @@ class ClassificaWindowTest : public QObject {
 
     void proseguiClosesAndDestroysTheWindowAndEscapeDoesNot() {
         Modulo1 m;
-        m.giudizio = 7;
+        m.giudizio = Giudizio::SoloClassifica;
         FakeClock clock;
         QPointer<ClassificaWindow> w = new ClassificaWindow(m, clock, kTpp);
         w->show();
@@ -152,7 +156,7 @@ class ClassificaWindowTest : public QObject {
     void opensModalOverItsOwnerAtTheCornerOrLower() {
         QFETCH(bool, lowered);
         Modulo1 m;
-        m.giudizio = 5;
+        m.giudizio = Giudizio::Ottimo;
         FakeClock clock;
         QWidget owner;
         owner.resize(800, 600);

@@ -99,9 +99,9 @@ void TestVisual::exerciseWindowMatchesItsReferences() {
 void TestVisual::resultsWindowMatchesItsReference() {
     FakeClock clock(500);
     Modulo1 m;
-    m.record = 200;
+    m.record = kNessunRecord;
     m.nbuono = 2;
-    m.giudizio = 5;
+    m.giudizio = Giudizio::Ottimo;
     m.temposerie = 500 - 45.37;
     ClassificaWindow window(m, clock, 15);
     window.show();
