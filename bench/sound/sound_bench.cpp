@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/random.h"
 #include "sound/audio.h"
+#include "sound/cues.h"
 #include "sound/sdlsoundplayer.h"
 
 #include <algorithm>
@@ -34,8 +35,13 @@ constexpr auto kSettle = std::chrono::milliseconds(1600); // longer than any cue
 constexpr int kWarmRounds = 10;
 constexpr int kQuickCalls = 1000;
 constexpr const char* kOutput = "/tmp/frazioni_sound_bench.raw";
-const std::vector<std::string> kCues = {"premivia", "sbagliato1", "esatto",  "esatto2",
-                                        "esatto3",  "esatto4",    "esatto5", "mancante"};
+// The program's cues and a missing file, which plays the default sound.
+std::vector<std::string> cuesToTime() {
+    std::vector<std::string> names(cues::kAll.begin(), cues::kAll.end());
+    names.emplace_back("mancante");
+    return names;
+}
+const std::vector<std::string> kCues = cuesToTime();
 
 double micros(Clock::duration d) {
     return std::chrono::duration<double, std::micro>(d).count();
@@ -114,7 +120,7 @@ void withDiskDriver() {
         const Trial t = timeCall([&] { audio.suona(kCues[round % kCues.size()]); });
         warmReturn.push_back(t.returnMicros);
         warmOnset.push_back(t.onsetMillis);
-        const Trial r = timeCall([&] { audio.suonaesatto("esatto"); });
+        const Trial r = timeCall([&] { audio.suonaesatto(cues::kEsatto[0]); });
         rightReturn.push_back(r.returnMicros);
         rightOnset.push_back(r.onsetMillis);
     }
@@ -151,7 +157,7 @@ void withoutDevice(const char* title, bool forceMissingDriver) {
     std::vector<double> returns;
     for (int i = 0; i < kQuickCalls; ++i) {
         const auto before = Clock::now();
-        audio.suona("premivia");
+        audio.suona(cues::kPremivia);
         returns.push_back(micros(Clock::now() - before));
     }
     std::printf("%s\n", title);

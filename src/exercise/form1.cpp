@@ -5,6 +5,7 @@
 #include "platform/random.h"
 #include "platform/screen.h"
 #include "sound/audio.h"
+#include "sound/cues.h"
 
 #include <cmath>
 #include <numeric>
@@ -54,7 +55,7 @@ void Form1::Form_Load() {
     m_.nerrori = 0;
     m_.record = kNessunRecord;
     stage_[Ctl::avviso].text = kAvvisoStart;
-    s_.audio.suona("premivia");
+    s_.audio.suona(cues::kPremivia);
     riempiDomande(m_);
 }
 

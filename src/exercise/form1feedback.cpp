@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/pause.h"
 #include "sound/audio.h"
+#include "sound/cues.h"
 
 #include <cmath>
 
@@ -26,7 +27,7 @@ void Form1::pausa() {
 
 void Form1::flashsbagliato() {
     stage_[Ctl::gratifica].text = kSbagliato;
-    s_.audio.suona("sbagliato1");
+    s_.audio.suona(cues::kSbagliato1);
     stage_.back = form1::kWrongBack;
     stage_.enabled = false;
     pausa();
@@ -39,7 +40,7 @@ void Form1::flashsbagliato() {
 
 void Form1::flashbravo() {
     stage_[Ctl::gratifica].text = kBravo;
-    s_.audio.suonaesatto("esatto");
+    s_.audio.suonaesatto(cues::kEsatto[0]);
     stage_.enabled = false;
     pausa();
     stage_[Ctl::gratifica].text.clear();

@@ -1,6 +1,7 @@
 #include "sound/audio.h"
 
 #include "platform/random.h"
+#include "sound/cues.h"
 #include "sound/soundplayer.h"
 
 #include <algorithm>
@@ -11,8 +12,7 @@ namespace {
 constexpr char kSeparator = '/';
 constexpr const char* kCueFolder = "suoni";
 constexpr const char* kCueExtension = ".wav";
-constexpr const char* kRightAnswerCue = "esatto";
-constexpr int kRightAnswerCues = 5;
+constexpr int kRightAnswerCues = static_cast<int>(cues::kEsatto.size());
 
 } // namespace
 
@@ -24,25 +24,24 @@ void toglibarra(std::string& path) {
 Audio::Audio(SoundPlayer& player, Random& random, std::string applicationPath)
     : player_(player), random_(random), applicationPath_(std::move(applicationPath)) {}
 
-std::string Audio::cuePath(const std::string& name) const {
+std::string Audio::cuePath(std::string_view name) const {
     // The folder loses its trailing "/" first, so that an executable in the
     // root folder still gives "/suoni/<name>.wav" and not "//suoni/...".
     std::string folder = applicationPath_;
     toglibarra(folder);
-    return folder + kSeparator + kCueFolder + kSeparator + name + kCueExtension;
+    return folder + kSeparator + kCueFolder + kSeparator + std::string(name) + kCueExtension;
 }
 
-void Audio::suona(const std::string& name) {
+void Audio::suona(std::string_view name) {
     player_.play(cuePath(name));
 }
 
-void Audio::suonaesatto(const std::string&) {
+void Audio::suonaesatto(std::string_view) {
     random_.randomize();
     const double x = random_.next();
-    // x lies in [0, 1), so n is 1 to 5; the clamp only guards against a
+    // x lies in [0, 1), so n is 0 to 4; the clamp only guards against a
     // generator that breaks that promise.
     const int n =
-        std::clamp(static_cast<int>(std::floor(x * kRightAnswerCues)) + 1, 1, kRightAnswerCues);
-    const std::string cue = n == 1 ? kRightAnswerCue : kRightAnswerCue + std::to_string(n);
-    player_.play(cuePath(cue));
+        std::clamp(static_cast<int>(std::floor(x * kRightAnswerCues)), 0, kRightAnswerCues - 1);
+    player_.play(cuePath(cues::kEsatto[static_cast<std::size_t>(n)]));
 }

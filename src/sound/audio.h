@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class Random;
 class SoundPlayer;
@@ -17,14 +18,14 @@ class Audio {
     Audio(SoundPlayer& player, Random& random, std::string applicationPath);
 
     // Plays the cue `name`.
-    void suona(const std::string& name);
-    // Plays one of the right-answer cues "esatto", "esatto2" .. "esatto5",
-    // drawn at random with equal chances; "esatto" is the only name it takes.
-    void suonaesatto(const std::string& name);
+    void suona(std::string_view name);
+    // Plays one of the right-answer cues cues::kEsatto, drawn at random with
+    // equal chances; "esatto" is the only name it takes.
+    void suonaesatto(std::string_view name);
 
   private:
     // The folder of the executable, "suoni" and <name>.wav, one "/" between each.
-    std::string cuePath(const std::string& name) const;
+    std::string cuePath(std::string_view name) const;
 
     SoundPlayer& player_;
     Random& random_;

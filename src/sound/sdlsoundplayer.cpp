@@ -1,7 +1,7 @@
 #include "sound/sdlsoundplayer.h"
 
 #include "sound/cuefile.h"
-#include "sound/cues/cuerecipes.h"
+#include "sound/defaultsound.h"
 
 #include <SDL.h>
 
@@ -201,9 +201,12 @@ void setState(SdlSoundPlayer::Shared& shared, State state) {
 // request counts: one that was overtaken before it started would have been
 // cut off at once anyway.
 void serve(SdlSoundPlayer::Shared& shared, const AudioSession& session) {
-    // Made in the device's own rate and layout, so that it plays unconverted.
+    // Made in the device's own rate and layout (its sample format is always
+    // the 16-bit one asked for), so that it plays unconverted.
     const SDL_AudioSpec& device = session.format();
-    const Samples fallback = decodeWav(synth::defaultCueWav(device.freq, device.channels), device);
+    const std::vector<std::int16_t> pcm = defaultSoundSamples(device.freq, device.channels);
+    const auto* pcmBytes = reinterpret_cast<const Uint8*>(pcm.data());
+    const Samples fallback(pcmBytes, pcmBytes + pcm.size() * sizeof(std::int16_t));
     std::unordered_map<std::string, Samples> cache; // empty samples: play the default
     setState(shared, State::Ready);
 

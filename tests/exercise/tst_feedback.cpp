@@ -2,6 +2,7 @@
 #include "harness.h"
 
 #include "platform/eventlooppause.h"
+#include "sound/cues.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -95,7 +96,7 @@ void TestFeedback::wrongAnswerShowsOrangeThenCountsBoth() {
     QCOMPARE(s[Ctl::LbRisposte].text, std::string("1"));
     QCOMPARE(s[Ctl::LbErrori].text, std::string("1"));
     QVERIFY(!h.player.played.empty());
-    QCOMPARE(h.player.played.back(), std::string("/app/suoni/sbagliato1.wav"));
+    QCOMPARE(h.player.played.back(), "/app/suoni/" + std::string(cues::kSbagliato1) + ".wav");
 }
 
 void TestFeedback::rightAnswerCountsOnlyTheAnswer() {

@@ -2,6 +2,7 @@
 // fairness of the right-answer draw.
 #include "fakes/fakes.h"
 #include "sound/audio.h"
+#include "sound/cues.h"
 
 #include <QTest>
 
@@ -10,8 +11,12 @@
 
 namespace {
 
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 constexpr int kDraws = 10000;
-constexpr int kCues = 5;
+constexpr int kCues = static_cast<int>(cues::kEsatto.size());
 // Chi-square with 4 degrees of freedom is above this one time in a thousand
 // for a fair draw; with a fixed seed the test is repeatable.
 constexpr double kChiSquareBound = 18.47;
@@ -76,19 +81,27 @@ class AudioTest : public QObject {
                             QString expected) {
             QTest::newRow(name) << folder << cue << draw << expected;
         };
-        row("greeting", "/opt", "premivia", -1, "/opt/suoni/premivia.wav");
-        row("wrong answer", "/opt", "sbagliato1", -1, "/opt/suoni/sbagliato1.wav");
-        row("folder with a slash", "/opt/", "premivia", -1, "/opt/suoni/premivia.wav");
+        using cues::kEsatto;
+        const auto at = [](const char* folder, std::string_view cue) {
+            return QString::fromUtf8(folder) + q(cue) + ".wav";
+        };
+        row("greeting", "/opt", q(cues::kPremivia), -1, at("/opt/suoni/", cues::kPremivia));
+        row("wrong answer", "/opt", q(cues::kSbagliato1), -1, at("/opt/suoni/", cues::kSbagliato1));
+        row("folder with a slash", "/opt/", q(cues::kPremivia), -1,
+            at("/opt/suoni/", cues::kPremivia));
         // Fault pinned: a root folder must not give "//suoni/...".
-        row("executable in the root", "/", "sbagliato1", -1, "/suoni/sbagliato1.wav");
+        row("executable in the root", "/", q(cues::kSbagliato1), -1,
+            at("/suoni/", cues::kSbagliato1));
         // Fault pinned: the edges of the fifths, where an off-by-one draw shows.
-        row("0 gives esatto", "/app", "esatto", 0.0, "/app/suoni/esatto.wav");
-        row("just below 0.2 gives esatto", "/app", "esatto", 0.1999, "/app/suoni/esatto.wav");
-        row("0.2 gives esatto2", "/app", "esatto", 0.2, "/app/suoni/esatto2.wav");
-        row("0.5 gives esatto3", "/app", "esatto", 0.5, "/app/suoni/esatto3.wav");
-        row("0.7 gives esatto4", "/app", "esatto", 0.7, "/app/suoni/esatto4.wav");
-        row("just below 1 gives esatto5", "/app", "esatto", 0.99999, "/app/suoni/esatto5.wav");
-        row("right answer, root folder", "/", "esatto", 0.3, "/suoni/esatto2.wav");
+        const QString esatto = q(kEsatto[0]);
+        row("0 gives the first", "/app", esatto, 0.0, at("/app/suoni/", kEsatto[0]));
+        row("just below 0.2 gives the first", "/app", esatto, 0.1999,
+            at("/app/suoni/", kEsatto[0]));
+        row("0.2 gives the second", "/app", esatto, 0.2, at("/app/suoni/", kEsatto[1]));
+        row("0.5 gives the third", "/app", esatto, 0.5, at("/app/suoni/", kEsatto[2]));
+        row("0.7 gives the fourth", "/app", esatto, 0.7, at("/app/suoni/", kEsatto[3]));
+        row("just below 1 gives the fifth", "/app", esatto, 0.99999, at("/app/suoni/", kEsatto[4]));
+        row("right answer, root folder", "/", esatto, 0.3, at("/suoni/", kEsatto[1]));
     }
     void eachCallAsksForTheCueInSuoniBesideTheExecutable() {
         QFETCH(QString, applicationPath);
@@ -125,7 +138,7 @@ class AudioTest : public QObject {
         FakePlayer player;
         Audio audio(player, random, "/app");
         for (int i = 0; i < kDraws; ++i)
-            audio.suonaesatto("esatto");
+            audio.suonaesatto(cues::kEsatto[0]);
         std::map<std::string, int> counts;
         for (const std::string& path : player.played)
             ++counts[path];

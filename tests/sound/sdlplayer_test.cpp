@@ -1,13 +1,13 @@
 // The real player with no sound card: SDL's "disk" driver (set in the test's
 // environment) writes the mixed output, 16-bit interleaved at the rate the
 // player asked for, to a file, and the tests look for each cue's exact samples in it.
-#include "sound/cues/cuerecipes.h"
-#include "sound/cues/synth.h"
+#include "sound/defaultsound.h"
 #include "sound/sdlsoundplayer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <atomic>
 #include <future>
@@ -73,8 +73,23 @@ std::vector<std::int16_t> noiseSignal(unsigned seed, int frames) {
     return samples;
 }
 
+// A 16-bit PCM WAV file of `samples`, kChannels interleaved at kRate.
 QByteArray wavOf(const std::vector<std::int16_t>& samples) {
-    return bytesOf(synth::wavFile(samples, kChannels, kRate));
+    const QByteArray data = bytesOf(samples);
+    const auto le32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    const auto le16 = [](quint16 v) {
+        QByteArray b(2, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    const quint32 size = static_cast<quint32>(data.size());
+    return "RIFF" + le32(36 + size) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(kChannels) +
+           le32(kRate) + le32(kRate * kFrameBytes) + le16(kFrameBytes) + le16(16) + "data" +
+           le32(size) + data;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -138,7 +153,7 @@ class SdlPlayerTest : public QObject {
         const auto cue = noiseSignal(1, kShortFrames);
         const QByteArray good = wavOf(cue);
         const QByteArray noise = bytesOf(noiseSignal(5, kRandomFrames));
-        const QByteArray fallback = bytesOf(synth::defaultCueSamples(kRate, kChannels));
+        const QByteArray fallback = bytesOf(defaultSoundSamples(kRate, kChannels));
         const auto row = [&](const char* name, QString node, const QByteArray& content = {}) {
             QTest::newRow(name) << node << content << fallback;
         };
@@ -160,11 +175,11 @@ class SdlPlayerTest : public QObject {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, heard);
         QTemporaryDir dir;
-        const QString path = dir.filePath("esatto.wav");
+        const QString path = dir.filePath("cue.wav");
         if (node == "file")
             writeFile(path, content);
         else if (node == "folder")
-            QVERIFY(QDir(dir.path()).mkdir("esatto.wav"));
+            QVERIFY(QDir(dir.path()).mkdir("cue.wav"));
         else if (node == "pipe")
             QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
         SdlSoundPlayer player(kOptions);
@@ -187,8 +202,10 @@ class SdlPlayerTest : public QObject {
                 entered.set_value();
                 released.wait();
             }
-            return path == "late.wav" ? std::optional(synth::wavFile(late, kChannels, kRate))
-                                      : std::nullopt;
+            if (path != "late.wav")
+                return std::nullopt;
+            const QByteArray wav = wavOf(late);
+            return std::vector<std::uint8_t>(wav.begin(), wav.end());
         };
         SdlSoundPlayer player(options);
         QVERIFY(player.waitUntilReady(kWait));
@@ -212,7 +229,7 @@ class SdlPlayerTest : public QObject {
             const bool ready = player.waitUntilReady(kWait);
             qputenv("SDL_AUDIODRIVER", driver);
             QVERIFY(!ready);
-            player.play("/nowhere/premivia.wav");
+            player.play("/nowhere/cue.wav");
         }
         QVERIFY(!QFile::exists(kOutputPath));
     }
