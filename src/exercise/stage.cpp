@@ -2,7 +2,7 @@
 
 Stage stageFromDesign() {
     Stage stage;
-    for (const ControlDesign& d : form1Design()) {
+    for (const Form1ControlDesign& d : form1Design()) {
         ControlState& c = stage[d.id];
         c.geometry = {d.left, d.top, d.width, d.height, d.font.size};
         c.visible = d.visible;

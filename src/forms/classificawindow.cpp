@@ -1,7 +1,6 @@
 #include "forms/classificawindow.h"
 
-#include "forms/classificaform.h"
-#include "forms/qtconvert.h"
+#include "forms/controls.h"
 #include "platform/clock.h"
 #include "screen/twips.h"
 
@@ -9,26 +8,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgWidget>
 
 namespace {
-
-constexpr const char* kPicture = ":/forms/target.svg";
-
-void setColour(QWidget* w, QPalette::ColorRole role, Rgb colour) {
-    QPalette p = w->palette();
-    p.setColor(role, toQColor(colour));
-    w->setPalette(p);
-}
-
-QFont toQFont(const FontDesign& f) {
-    QFont font(toQString(f.face));
-    font.setPointSizeF(f.size);
-    font.setBold(f.bold);
-    return font;
-}
 
 // One circle of a tally row: a filled disc of the row's colour, border included.
 class CircleShape final : public QWidget {
@@ -46,38 +30,6 @@ class CircleShape final : public QWidget {
 
   private:
     QColor colour_;
-};
-
-// A rectangle outline with no fill. A thick line is centred on the shape's
-// edge, as the old toolkit drew it, so the widget reaches half a line beyond
-// the designed rectangle on every side.
-class BorderShape final : public QWidget {
-  public:
-    BorderShape(Rgb colour, int widthPixels, QWidget* parent)
-        : QWidget(parent), colour_(toQColor(colour)), width_(widthPixels) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-    // Places the outline on the designed rectangle `edge`, in pixels.
-    void setEdge(const QRect& edge) {
-        const int outside = width_ / 2;
-        const int inside = width_ - outside;
-        setGeometry(edge.adjusted(-outside, -outside, inside, inside));
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QRect r = rect();
-        p.fillRect(r.left(), r.top(), r.width(), width_, colour_);
-        p.fillRect(r.left(), r.bottom() - width_ + 1, r.width(), width_, colour_);
-        p.fillRect(r.left(), r.top(), width_, r.height(), colour_);
-        p.fillRect(r.right() - width_ + 1, r.top(), width_, r.height(), colour_);
-    }
-
-  private:
-    QColor colour_;
-    int width_;
 };
 
 } // namespace
@@ -112,63 +64,25 @@ QRect ClassificaWindow::inPixel(float left, float top, float width, float height
 }
 
 void ClassificaWindow::creaControlli() {
-    QWidget* border = nullptr;
-    for (const classifica::Control& c : classifica::controls()) {
-        QWidget* w = creaControllo(c);
-        w->setObjectName(toQString(c.name));
-        w->setGeometry(inPixel(c.left, c.top, c.width, c.height));
+    for (const classifica::ClassificaControlDesign& d : classifica::controls()) {
+        QWidget* w = createControl(d, this);
+        const QRect designed = inPixel(d.left, d.top, d.width, d.height);
+        w->setGeometry(designed);
         if (auto* label = qobject_cast<QLabel*>(w))
-            adattaEtichetta(label, c);
+            adattaEtichetta(label, d);
         if (auto* shape = dynamic_cast<BorderShape*>(w))
-            shape->setEdge(inPixel(c.left, c.top, c.width, c.height));
-        w->setVisible(c.visible);
-        if (c.kind == classifica::Kind::Border)
-            border = w;
+            shape->setEdge(designed);
+        widgets_[static_cast<std::size_t>(d.id)] = w;
     }
     creaPallini();
     // The border is drawn on the window's surface, beneath everything else,
     // and the button above the painted controls.
-    if (border)
-        border->lower();
-    command1_->raise();
-    command1_->setFocus(Qt::OtherFocusReason);
-}
-
-QWidget* ClassificaWindow::creaControllo(const classifica::Control& c) {
-    switch (c.kind) {
-    case classifica::Kind::Label: {
-        auto* label = new QLabel(toQString(c.text), this);
-        label->setFont(toQFont(c.font));
-        label->setWordWrap(false);
-        label->setAlignment((c.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft) |
-                            Qt::AlignTop);
-        label->setAutoFillBackground(c.opaque);
-        if (c.opaque && c.back)
-            setColour(label, QPalette::Window, *c.back);
-        if (c.fore)
-            setColour(label, QPalette::WindowText, *c.fore);
-        if (c.name == "RISULTATO")
-            risultato_ = label;
-        else if (c.name == "LbTrecord")
-            lbTrecord_ = label;
-        else if (c.name == "LbNuovoRecord")
-            lbNuovoRecord_ = label;
-        return label;
-    }
-    case classifica::Kind::Button: {
-        command1_ = new QPushButton(toQString(c.text), this);
-        command1_->setFont(toQFont(c.font));
-        command1_->setAutoDefault(true);
-        connect(command1_, &QPushButton::clicked, this, &ClassificaWindow::Command1_Click);
-        return command1_;
-    }
-    case classifica::Kind::Border:
-        return new BorderShape(c.fore.value_or(Rgb{}), c.borderPixels, this);
-    case classifica::Kind::Picture:
-        image1_ = new QSvgWidget(QString::fromLatin1(kPicture), this);
-        return image1_;
-    }
-    return new QWidget(this);
+    control(Ctl::Shape1)->lower();
+    auto* command1 = static_cast<QPushButton*>(control(Ctl::Command1));
+    command1->setAutoDefault(true);
+    onClick(command1, this, [this] { Command1_Click(); });
+    command1->raise();
+    command1->setFocus(Qt::OtherFocusReason);
 }
 
 void ClassificaWindow::creaPallini() {
@@ -185,7 +99,8 @@ void ClassificaWindow::creaPallini() {
     }
 }
 
-void ClassificaWindow::adattaEtichetta(QLabel* label, const classifica::Control& c) {
+void ClassificaWindow::adattaEtichetta(QLabel* label,
+                                       const classifica::ClassificaControlDesign& c) {
     const QRect designed = inPixel(c.left, c.top, c.width, c.height);
     if (!c.autoSize || label->text().isEmpty()) {
         label->setGeometry(designed);
@@ -197,9 +112,10 @@ void ClassificaWindow::adattaEtichetta(QLabel* label, const classifica::Control&
     label->setGeometry(left, designed.top(), size.width(), size.height());
 }
 
-void ClassificaWindow::scriviEtichetta(QLabel* label, const std::string& text) {
+void ClassificaWindow::scriviEtichetta(Ctl id, const std::string& text) {
+    auto* label = static_cast<QLabel*>(control(id));
     label->setText(QString::fromStdString(text));
-    adattaEtichetta(label, classifica::control(label->objectName().toStdString()));
+    adattaEtichetta(label, classifica::design(id));
 }
 
 void ClassificaWindow::collocaSulloSchermo(std::optional<double> topTwips) {
@@ -213,23 +129,23 @@ void ClassificaWindow::collocaSulloSchermo(std::optional<double> topTwips) {
 void ClassificaWindow::Form_Load() {
     view_ = caricaClassifica(modulo_, clock_.seconds());
 
-    image1_->setVisible(view_.imageVisible);
+    control(Ctl::Image1)->setVisible(view_.imageVisible);
     for (std::size_t r = 0; r < pallini_.size(); ++r)
         for (std::size_t k = 0; k < pallini_[r].size(); ++k)
             pallini_[r][k]->setVisible(static_cast<int>(k) < view_.dots[r]);
 
     timer1_.setInterval(view_.blinkIntervalMs);
-    if (view_.risultatoBack)
-        setColour(risultato_, QPalette::Window, *view_.risultatoBack);
-    scriviEtichetta(risultato_, view_.risultato);
+    setColour(control(Ctl::RISULTATO), QPalette::Window, view_.risultatoBack);
+    scriviEtichetta(Ctl::RISULTATO, view_.risultato);
 
-    scriviEtichetta(lbNuovoRecord_, view_.nuovoRecord);
-    scriviEtichetta(lbTrecord_, view_.trecord);
-    lbTrecord_->setVisible(view_.trecordVisible);
+    scriviEtichetta(Ctl::LbNuovoRecord, view_.nuovoRecord);
+    scriviEtichetta(Ctl::LbTrecord, view_.trecord);
+    control(Ctl::LbTrecord)->setVisible(view_.trecordVisible);
 }
 
 void ClassificaWindow::Timer1_Timer() {
-    risultato_->setVisible(risultato_->isHidden());
+    QWidget* risultato = control(Ctl::RISULTATO);
+    risultato->setVisible(risultato->isHidden());
 }
 
 void ClassificaWindow::Command1_Click() {
@@ -247,4 +163,13 @@ void ClassificaWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
+                    std::optional<double> topTwips, double twipsPerPixel) {
+    // Made afresh at each opening; it destroys itself when PROSEGUI closes it.
+    QPointer<ClassificaWindow> window = new ClassificaWindow(modulo, clock, twipsPerPixel, owner);
+    window->collocaSulloSchermo(topTwips);
+    window->exec();
+    delete window.data();
 }

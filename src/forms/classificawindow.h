@@ -10,13 +10,7 @@
 
 class Clock;
 class QLabel;
-class QPushButton;
-class QSvgWidget;
 struct Modulo1;
-
-namespace classifica {
-struct Control;
-}
 
 // The results window: a borderless dialog of fixed size, built from its design.
 // Its load handler runs as it is made, so it grades, tallies and times the series
@@ -43,23 +37,27 @@ class ClassificaWindow : public QDialog {
     void Timer1_Timer();
     void Command1_Click();
 
+    using Ctl = classifica::Ctl;
+    QWidget* control(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
+
     void creaControlli();
-    QWidget* creaControllo(const classifica::Control& c);
     void creaPallini();
     QRect inPixel(float left, float top, float width, float height) const;
     // Auto-size labels follow their caption from the edge their alignment keeps.
-    void adattaEtichetta(QLabel* label, const classifica::Control& c);
-    void scriviEtichetta(QLabel* label, const std::string& text);
+    void adattaEtichetta(QLabel* label, const classifica::ClassificaControlDesign& c);
+    void scriviEtichetta(Ctl id, const std::string& text);
 
     Modulo1& modulo_;
     const Clock& clock_;
     double tpp_;
     ClassificaView view_;
     QTimer timer1_;
-    QLabel* risultato_ = nullptr;
-    QLabel* lbTrecord_ = nullptr;
-    QLabel* lbNuovoRecord_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QSvgWidget* image1_ = nullptr;
-    std::array<std::array<QWidget*, 10>, kRighe> pallini_{};
+    std::array<QWidget*, classifica::kControlCount> widgets_{};
+    std::array<std::array<QWidget*, classifica::kCircles>, kRighe> pallini_{};
 };
+
+// Opens the results window modally over `owner` and returns when the pupil has
+// pressed PROSEGUI. The window is made afresh and destroyed at each opening.
+// `topTwips` places its top edge; without it, it opens at the screen's top-left corner.
+void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
+                    std::optional<double> topTwips, double twipsPerPixel);

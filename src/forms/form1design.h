@@ -1,16 +1,12 @@
 #pragma once
 
+#include "forms/controldesign.h"
 #include "forms/rgb.h"
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 // The design of the exercise window Form1: every control as it is at creation,
-// before the load handler runs. Geometry in twips relative to the container.
-
-enum class ControlKind { Label, TextBox, Button, Frame };
-enum class Align { Left, Center, Right };
+// before the load handler runs.
 
 // The controls of Form1 in tab order; the value is the tab index.
 enum class Ctl {
@@ -53,31 +49,10 @@ constexpr int index(Ctl c) {
     return static_cast<int>(c);
 }
 
-struct FontDesign {
-    std::string_view face = "MS Sans Serif";
-    float size = 8.25f;
-    bool bold = false;
-};
+using Form1ControlDesign = ControlDesign<Ctl>;
 
-struct ControlDesign {
-    Ctl id;
-    std::string_view name;
-    ControlKind kind;
-    bool inFrame1; // container: Frame1, otherwise the window itself
-    float left, top, width, height;
-    std::string_view text;
-    FontDesign font;
-    std::optional<Rgb> back; // nullopt: the platform's default colour
-    std::optional<Rgb> fore;
-    bool visible;
-    bool opaque = false;   // labels: paints its back colour
-    bool autoSize = false; // labels: size follows the caption, growing right and down
-    Align align = Align::Left;
-    bool border = false; // frames: draws a border
-};
-
-const std::array<ControlDesign, kControlCount>& form1Design();
-const ControlDesign& design(Ctl id);
+const std::array<Form1ControlDesign, kControlCount>& form1Design();
+const Form1ControlDesign& design(Ctl id);
 
 namespace form1 {
 constexpr float kDesignWidth = 12060;

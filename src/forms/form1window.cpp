@@ -2,15 +2,14 @@
 
 #include "figures/figureframe.h"
 #include "figures/piecelook.h"
-#include "forms/classificaform.h"
-#include "forms/clicklabel.h"
-#include "forms/qtconvert.h"
+#include "forms/classificawindow.h"
+#include "forms/controls.h"
 #include "screen/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,26 +18,6 @@
 namespace {
 
 constexpr int kTickMs = 1000;
-
-Qt::Alignment alignment(Align a) {
-    switch (a) {
-    case Align::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case Align::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case Align::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
-void setPaletteColour(QWidget* w, QPalette::ColorRole role, std::optional<Rgb> colour) {
-    if (!colour)
-        return;
-    QPalette p = w->palette();
-    p.setColor(role, toQColor(*colour));
-    w->setPalette(p);
-}
 
 // The pieces are painted anew only when a figure or the place of its frame changed,
 // so the once-a-second refresh of the time display does not rebuild them.
@@ -77,60 +56,16 @@ Form1Window::Form1Window(PlatformServices services, QWidget* parent)
 Form1Window::~Form1Window() = default;
 
 void Form1Window::creaControlli() {
-    for (const ControlDesign& d : form1Design()) {
+    for (const Form1ControlDesign& d : form1Design()) {
         QWidget* container = d.inFrame1 ? control(Ctl::Frame1) : this;
-        QWidget* w = nullptr;
-        switch (d.kind) {
-        case ControlKind::Frame:
-            if (d.id == Ctl::Frame1) {
-                auto* frame = new QFrame(container);
-                frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-                frame->setAutoFillBackground(true);
-                setPaletteColour(frame, QPalette::Window, d.back);
-                w = frame;
-            } else {
-                auto* figure = new FigureFrame(container);
-                if (d.back)
-                    figure->setBackground(toQColor(*d.back));
-                w = figure;
-            }
-            break;
-        case ControlKind::Label: {
-            auto* label = new ClickLabel(container);
-            label->setAlignment(alignment(d.align));
-            label->setAutoFillBackground(d.opaque);
-            label->setWordWrap(false);
-            if (d.opaque)
-                setPaletteColour(label, QPalette::Window, d.back);
-            setPaletteColour(label, QPalette::WindowText, d.fore);
-            w = label;
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(container);
-            edit->setAlignment(Qt::AlignHCenter);
-            // Text boxes are no tab stops: the program puts the focus where the answer goes.
-            edit->setFocusPolicy(Qt::ClickFocus);
-            setPaletteColour(edit, QPalette::Text, d.fore);
-            edit->installEventFilter(this);
-            w = edit;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* button = new QPushButton(container);
-            button->setAutoDefault(false);
-            setPaletteColour(button, QPalette::Button, d.back);
-            w = button;
-            break;
-        }
-        }
-        w->setObjectName(toQString(d.name));
-        w->setVisible(d.visible);
+        QWidget* w = createControl(d, container);
+        if (d.kind == ControlKind::TextBox)
+            w->installEventFilter(this);
         widgets_[static_cast<std::size_t>(index(d.id))] = w;
     }
     // Labels are painted on their container's surface, beneath its frames,
     // boxes and buttons.
-    for (const ControlDesign& d : form1Design())
+    for (const Form1ControlDesign& d : form1Design())
         if (d.kind == ControlKind::Label)
             control(d.id)->lower();
     for (int i = 0; i < 3; ++i) {
@@ -145,17 +80,10 @@ void Form1Window::creaControlli() {
 
 void Form1Window::collegaEventi() {
     auto onClick = [this](Ctl id, void (Form1::*handler)()) {
-        auto run = [this, handler] {
+        ::onClick(control(id), this, [this, handler] {
             (logic_.*handler)();
             aggiorna();
-        };
-        QWidget* w = control(id);
-        if (auto* button = qobject_cast<QPushButton*>(w))
-            connect(button, &QPushButton::clicked, this, run);
-        else if (auto* label = qobject_cast<ClickLabel*>(w))
-            connect(label, &ClickLabel::clicked, this, run);
-        else if (auto* figure = qobject_cast<FigureFrame*>(w))
-            connect(figure, &FigureFrame::clicked, this, run);
+        });
     };
     onClick(Ctl::VIA, &Form1::VIA_Click);
     onClick(Ctl::Command1, &Form1::Command1_Click);
@@ -232,7 +160,7 @@ void Form1Window::aggiorna() {
     const Stage& stage = logic_.stage();
     const bool frameMoved =
         !shownOnce_ || shown_[Ctl::Frame1].geometry != stage[Ctl::Frame1].geometry;
-    for (const ControlDesign& d : form1Design()) {
+    for (const Form1ControlDesign& d : form1Design()) {
         const bool unchanged = shownOnce_ && shown_[d.id] == stage[d.id];
         if (unchanged && !(d.inFrame1 && frameMoved))
             continue;
@@ -255,7 +183,7 @@ void Form1Window::aggiorna() {
 
 void Form1Window::applicaControllo(Ctl id) {
     const Stage& stage = logic_.stage();
-    const ControlDesign& d = design(id);
+    const Form1ControlDesign& d = design(id);
     const ControlState& c = stage[id];
     QWidget* w = control(id);
     const double tpp = services_.screen.twipsPerPixel();
@@ -270,9 +198,7 @@ void Form1Window::applicaControllo(Ctl id) {
     const PixelRect r =
         toPixels(containerLeft, containerTop, g.left, g.top, g.width, g.height, tpp);
 
-    QFont font(toQString(d.font.face));
-    font.setPointSizeF(std::max(1.0f, g.fontSize));
-    font.setBold(d.font.bold);
+    const QFont font = toQFont(d.font, std::max(1.0f, g.fontSize));
     if (w->font() != font)
         w->setFont(font);
 
@@ -281,7 +207,7 @@ void Form1Window::applicaControllo(Ctl id) {
         if (label->text() != text)
             label->setText(text);
         if (d.opaque)
-            setPaletteColour(label, QPalette::Window, c.back);
+            setColour(label, QPalette::Window, c.back);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         if (edit->text() != text)
             edit->setText(text);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exercise/giudizio.h"
-#include "forms/classificaform.h"
+#include "forms/classificadesign.h"
 #include "forms/rgb.h"
 
 #include <array>

@@ -9,7 +9,7 @@ namespace {
 
 std::set<QString> visibleControls(const WindowHarness& h) {
     std::set<QString> names;
-    for (const ControlDesign& d : form1Design())
+    for (const Form1ControlDesign& d : form1Design())
         if (h.visible(d.id))
             names.insert(QString::fromUtf8(d.name.data(), qsizetype(d.name.size())));
     return names;
@@ -111,8 +111,8 @@ void TestForm1Window::registeredControlsSitWhereTheFactorsPutThem() {
     WindowHarness harness(w, h);
     const double fx = w * 15.0 / 12060;
     const double fy = h * 15.0 / 9030;
-    const ControlDesign& frame = design(Ctl::Frame1);
-    for (const ControlDesign& d : form1Design()) {
+    const Form1ControlDesign& frame = design(Ctl::Frame1);
+    for (const Form1ControlDesign& d : form1Design()) {
         const double cl = d.inFrame1 ? fx * frame.left : 0;
         const double ct = d.inFrame1 ? fy * frame.top : 0;
         const PixelRect r =

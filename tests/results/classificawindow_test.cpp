@@ -2,7 +2,7 @@
 // handler, the blinking grade, PROSEGUI, and its modal opening over its owner.
 #include "exercise/modulo1.h"
 #include "fakes/fakes.h"
-#include "forms/classificaform.h"
+#include "forms/classificadesign.h"
 #include "forms/classificawindow.h"
 #include "forms/fonts.h"
 

@@ -44,7 +44,7 @@ struct RealScreenWindow {
 };
 
 void checkTextsFit(const Form1Window& window) {
-    for (const ControlDesign& d : form1Design()) {
+    for (const Form1ControlDesign& d : form1Design()) {
         QWidget* w = window.control(d.id);
         const QString text = controlText(w).trimmed();
         if (!w->isVisible() || text.isEmpty())
