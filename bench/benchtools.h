@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pause.h"
+#include "core/platform/pause.h"
 
 #include <QObject>
 

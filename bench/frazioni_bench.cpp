@@ -9,10 +9,10 @@
 // Each figure is printed as "name value" on a line of its own.
 #include "benchtools.h"
 
-#include "exercise/cell.h"
-#include "forms/fonts.h"
-#include "forms/form1window.h"
-#include "forms/systemplatform.h"
+#include "core/common/cell.h"
+#include "skin/forms/fonts.h"
+#include "skin/forms/form1window.h"
+#include "skin/platform/systemplatform.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -10,11 +10,11 @@
 //   - the delay from the call to the cue's first samples in the output;
 //   - the same with no usable device, and how long the search for a device
 //     takes on this machine when none is forced.
-#include "platform/clock.h"
-#include "platform/random.h"
-#include "sound/audio.h"
-#include "sound/cues.h"
-#include "sound/sdlsoundplayer.h"
+#include "core/platform/clock.h"
+#include "core/platform/random.h"
+#include "core/sound/audio.h"
+#include "core/sound/cues.h"
+#include "skin/sound/sdlsoundplayer.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "harness.h"
 
-#include "exercise/cell.h"
+#include "core/common/cell.h"
 
 namespace {
 constexpr Ctl kInp[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};

@@ -3,9 +3,9 @@
 // The exercise logic with fake platform services, and a pupil who answers
 // through the answer handlers.
 
-#include "exercise/form1.h"
+#include "core/exercise/form1.h"
+#include "core/sound/audio.h"
 #include "fakes/fakes.h"
-#include "sound/audio.h"
 
 #include <string>
 #include <vector>

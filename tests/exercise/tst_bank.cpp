@@ -1,5 +1,5 @@
 // The question bank is well formed and every expected answer follows from its figures.
-#include "exercise/modulo1.h"
+#include "core/exercise/modulo1.h"
 #include "solver.h"
 
 #include <QTest>

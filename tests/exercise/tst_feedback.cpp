@@ -1,8 +1,8 @@
 // Feedback, counters, the question timer and the pause, on the logic with fakes.
 #include "harness.h"
 
-#include "platform/eventlooppause.h"
-#include "sound/cues.h"
+#include "core/sound/cues.h"
+#include "skin/platform/eventlooppause.h"
 
 #include <QCoreApplication>
 #include <QTest>

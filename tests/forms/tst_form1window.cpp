@@ -1,7 +1,7 @@
 // The exercise window as the pupil sees it: controls, captions and places.
 #include "windowharness.h"
 
-#include "screen/twips.h"
+#include "core/screen/twips.h"
 
 #include <set>
 

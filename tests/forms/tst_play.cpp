@@ -1,7 +1,7 @@
 // Playing the exercise window with keys and clicks, as a pupil does.
 #include "windowharness.h"
 
-#include "platform/eventlooppause.h"
+#include "skin/platform/eventlooppause.h"
 
 #include <QKeyEvent>
 

@@ -3,7 +3,7 @@
 // A pupil who works out the answer from what the question shows: its words,
 // the captions of the answer labels and the unit counts of the figures.
 
-#include "exercise/modulo1.h"
+#include "core/exercise/modulo1.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 #include "solver.h"
 
 #include "../forms/windowharness.h"
-#include "figures/figureframe.h"
-#include "results/classificalogic.h"
+#include "core/results/classificalogic.h"
+#include "skin/figures/figureframe.h"
 
 #include <QApplication>
 #include <QDialog>

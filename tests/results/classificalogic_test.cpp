@@ -1,10 +1,10 @@
 // The results window's load handler: grades, tally, record time, and the
 // pass-end showing that grades nothing.
-#include "exercise/form1.h"
-#include "exercise/modulo1.h"
+#include "core/exercise/form1.h"
+#include "core/exercise/modulo1.h"
+#include "core/results/classificalogic.h"
+#include "core/sound/audio.h"
 #include "fakes/fakes.h"
-#include "results/classificalogic.h"
-#include "sound/audio.h"
 
 #include <QTest>
 

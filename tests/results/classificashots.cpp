@@ -1,10 +1,10 @@
 // Grabs the results window after a record and after a poor series, as PNG
 // files for the documentation. Run it on a real display or under xvfb-run:
 //   results_screenshots <folder>
-#include "exercise/modulo1.h"
+#include "core/exercise/modulo1.h"
 #include "fakes/fakes.h"
-#include "forms/classificawindow.h"
-#include "forms/fonts.h"
+#include "skin/forms/classificawindow.h"
+#include "skin/forms/fonts.h"
 
 #include <QApplication>
 #include <QDir>

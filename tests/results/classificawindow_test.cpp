@@ -1,10 +1,10 @@
 // The results window on screen: its fixed size, what it shows after its load
 // handler, the blinking grade, PROSEGUI, and its modal opening over its owner.
-#include "exercise/modulo1.h"
+#include "core/exercise/modulo1.h"
+#include "core/forms/classificadesign.h"
 #include "fakes/fakes.h"
-#include "forms/classificadesign.h"
-#include "forms/classificawindow.h"
-#include "forms/fonts.h"
+#include "skin/forms/classificawindow.h"
+#include "skin/forms/fonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // The screen adaptation: design geometry stretched in proportion to the screen.
-#include "exercise/form1.h"
-#include "screen/twips.h"
+#include "core/exercise/form1.h"
+#include "core/screen/twips.h"
 
 #include "../exercise/harness.h"
 

@@ -3,11 +3,11 @@
 // strips stay countable. With FRAZIONI_SHOTS set to a folder, it also saves
 // what it showed there.
 #include "../forms/windowharness.h"
-#include "figures/figureframe.h"
-#include "forms/fonts.h"
-#include "forms/form1window.h"
-#include "platform/qtscreen.h"
-#include "sound/audio.h"
+#include "core/sound/audio.h"
+#include "skin/figures/figureframe.h"
+#include "skin/forms/fonts.h"
+#include "skin/forms/form1window.h"
+#include "skin/platform/qtscreen.h"
 
 #include <QApplication>
 #include <QDir>

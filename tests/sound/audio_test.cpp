@@ -1,8 +1,8 @@
 // Which cue file each call of the sound module asks the player for, and the
 // fairness of the right-answer draw.
+#include "core/sound/audio.h"
+#include "core/sound/cues.h"
 #include "fakes/fakes.h"
-#include "sound/audio.h"
-#include "sound/cues.h"
 
 #include <QTest>
 

@@ -3,8 +3,8 @@
 // PCM WAV that the real player plays sample for sample rather than refusing
 // it for the default sound. SDL's "disk" driver (set in the test's
 // environment) stands in for a sound card and writes what it plays to a file.
-#include "sound/cues.h"
-#include "sound/sdlsoundplayer.h"
+#include "core/sound/cues.h"
+#include "skin/sound/sdlsoundplayer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The real player with no sound card: SDL's "disk" driver (set in the test's
 // environment) writes the mixed output, 16-bit interleaved at the rate the
 // player asked for, to a file, and the tests look for each cue's exact samples in it.
-#include "sound/defaultsound.h"
-#include "sound/sdlsoundplayer.h"
+#include "skin/sound/defaultsound.h"
+#include "skin/sound/sdlsoundplayer.h"
 
 #include <QFile>
 #include <QTemporaryDir>

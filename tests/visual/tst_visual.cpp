@@ -3,9 +3,9 @@
 // text but not a control that moved, went missing or changed colour.
 // FRAZIONI_REFRESH_REFERENCES=1 writes the pictures anew instead, on purpose.
 #include "../forms/windowharness.h"
-#include "exercise/modulo1.h"
-#include "forms/classificawindow.h"
-#include "forms/fonts.h"
+#include "core/exercise/modulo1.h"
+#include "skin/forms/classificawindow.h"
+#include "skin/forms/fonts.h"
 
 #include <QDir>
 #include <QImage>
