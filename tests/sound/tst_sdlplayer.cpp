@@ -236,4 +236,4 @@ class SdlPlayerTest : public QObject {
 };
 
 QTEST_GUILESS_MAIN(SdlPlayerTest)
-#include "sdlplayer_test.moc"
+#include "tst_sdlplayer.moc"

@@ -152,4 +152,4 @@ class AudioTest : public QObject {
 };
 
 QTEST_APPLESS_MAIN(AudioTest)
-#include "audio_test.moc"
+#include "tst_audio.moc"

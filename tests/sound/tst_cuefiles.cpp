@@ -114,4 +114,4 @@ class CueFilesTest : public QObject {
 };
 
 QTEST_GUILESS_MAIN(CueFilesTest)
-#include "cuefiles_test.moc"
+#include "tst_cuefiles.moc"

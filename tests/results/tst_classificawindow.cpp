@@ -187,4 +187,4 @@ class ClassificaWindowTest : public QObject {
 };
 
 QTEST_MAIN(ClassificaWindowTest)
-#include "classificawindow_test.moc"
+#include "tst_classificawindow.moc"

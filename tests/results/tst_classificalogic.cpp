@@ -228,4 +228,4 @@ class ClassificaLogicTest : public QObject {
 };
 
 QTEST_GUILESS_MAIN(ClassificaLogicTest)
-#include "classificalogic_test.moc"
+#include "tst_classificalogic.moc"
