@@ -191,10 +191,7 @@ void Form1::mostraDomanda() {
     switch (kind) {
     case TipoDomanda::NumeroSuiSegmenti:
         stage_[Ctl::LbDOMANDA].text = text;
-        stage_[Ctl::Text1].visible = true;
-        stage_[Ctl::Text1].text.clear();
-        chiediFuoco(Ctl::Text1);
-        stage_[Ctl::avviso].text = kAvvisoType;
+        chiediNumero();
         break;
     case TipoDomanda::CliccaSegmento:
         stage_[Ctl::LbDOMANDA].text = text;
@@ -222,10 +219,7 @@ void Form1::mostraDomanda() {
     case TipoDomanda::NumeroSulRettangolo:
         stage_[Ctl::LbDOMANDA].text = text;
         dimensionaRet(column(2), column(3), column(4));
-        stage_[Ctl::Text1].visible = true;
-        stage_[Ctl::Text1].text.clear();
-        chiediFuoco(Ctl::Text1);
-        stage_[Ctl::avviso].text = kAvvisoType;
+        chiediNumero();
         break;
     case TipoDomanda::CliccaRettangolo:
         stage_[Ctl::LbDOMANDA].text = text;
@@ -235,6 +229,13 @@ void Form1::mostraDomanda() {
         stage_[Ctl::avviso].text.clear();
         break;
     }
+}
+
+void Form1::chiediNumero() {
+    stage_[Ctl::Text1].visible = true;
+    stage_[Ctl::Text1].text.clear();
+    chiediFuoco(Ctl::Text1);
+    stage_[Ctl::avviso].text = kAvvisoType;
 }
 
 void Form1::alternaSfondoAvviso() {

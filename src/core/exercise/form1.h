@@ -117,6 +117,8 @@ class Form1 {
     void finePassaggio();
     void estraiDomanda();
     void mostraDomanda();
+    // Shows Text1, empty, with the focus, for an answer typed as a number.
+    void chiediNumero();
     void alternaSfondoAvviso();
 
     void rispostaCliccata(TipoDomanda tipoRichiesto, int posizione);

@@ -34,13 +34,10 @@ void FigureFrame::paintEvent(QPaintEvent*) {
 }
 
 void FigureFrame::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(event);
 }
 
 void FigureFrame::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (clicks_.release(event, rect()))
         emit clicked();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/widgets/clicktracker.h"
+
 #include <QColor>
 #include <QRect>
 #include <QWidget>
@@ -35,5 +37,5 @@ class FigureFrame : public QWidget {
   private:
     std::vector<PaintedPiece> pieces_;
     QColor background_{Qt::white};
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };

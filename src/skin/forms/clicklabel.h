@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/widgets/clicktracker.h"
+
 #include <QLabel>
 
 // A label that can be clicked, as the answer labels and segment labels are.
@@ -16,5 +18,5 @@ class ClickLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
