@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/pause.h"
+#include "core/platform/pause.h"
 
 #include <QObject>
 

@@ -14,10 +14,10 @@
 #include "benchtools.h"
 #include "monkey.h"
 
-#include "exercise/cell.h"
-#include "forms/fonts.h"
-#include "forms/form1window.h"
-#include "forms/systemplatform.h"
+#include "core/common/cell.h"
+#include "skin/forms/fonts.h"
+#include "skin/forms/form1window.h"
+#include "skin/platform/systemplatform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -78,7 +78,8 @@ long residentKiB() {
 // mapped files (library code) and shared memory (window images shared with the X server).
 void residentFigures(const char* prefix) {
     for (const char* key : {"VmRSS", "RssAnon", "RssFile", "RssShmem"})
-        figure((std::string(prefix) + "." + key + "_kib").c_str(), static_cast<double>(statusKiB(key)));
+        figure((std::string(prefix) + "." + key + "_kib").c_str(),
+               static_cast<double>(statusKiB(key)));
 }
 
 // The window as the program makes it, with the pause measured.

@@ -92,6 +92,3 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 include(CPack)
-
-# The benchmarks are not part of the program; bench/run builds them on request.
-add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/../bench ${CMAKE_BINARY_DIR}/bench EXCLUDE_FROM_ALL)

@@ -1,7 +1,7 @@
 // The exercise on fractions of segments: a full-screen window for pupils.
-#include "forms/fonts.h"
-#include "forms/form1window.h"
-#include "forms/systemplatform.h"
+#include "skin/forms/fonts.h"
+#include "skin/forms/form1window.h"
+#include "skin/platform/systemplatform.h"
 
 #include <QApplication>
 

@@ -11,10 +11,11 @@
 //   - the delay from the call to the cue's first samples in the output;
 //   - the same with no usable device, and how long the search for a device
 //     takes on this machine when none is forced.
-#include "platform/clock.h"
-#include "platform/random.h"
-#include "sound/audio.h"
-#include "sound/sdlsoundplayer.h"
+#include "core/platform/clock.h"
+#include "core/platform/random.h"
+#include "core/sound/audio.h"
+#include "core/sound/cues.h"
+#include "skin/sound/sdlsoundplayer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,8 +36,13 @@ constexpr auto kSettle = std::chrono::milliseconds(1600); // longer than any cue
 constexpr int kWarmRounds = 10;
 constexpr int kQuickCalls = 1000;
 constexpr const char* kOutput = "/tmp/frazioni_sound_bench.raw";
-const std::vector<std::string> kCues = {"premivia", "sbagliato1", "esatto",  "esatto2",
-                                        "esatto3",  "esatto4",    "esatto5", "mancante"};
+// The program's cues and a missing file, which plays the default sound.
+std::vector<std::string> cuesToTime() {
+    std::vector<std::string> names(cues::kAll.begin(), cues::kAll.end());
+    names.emplace_back("mancante");
+    return names;
+}
+const std::vector<std::string> kCues = cuesToTime();
 
 double micros(Clock::duration d) {
     return std::chrono::duration<double, std::micro>(d).count();
@@ -115,7 +121,7 @@ void withDiskDriver() {
         const Trial t = timeCall([&] { audio.suona(kCues[round % kCues.size()]); });
         warmReturn.push_back(t.returnMicros);
         warmOnset.push_back(t.onsetMillis);
-        const Trial r = timeCall([&] { audio.suonaesatto("esatto"); });
+        const Trial r = timeCall([&] { audio.suonaesatto(cues::kEsatto[0]); });
         rightReturn.push_back(r.returnMicros);
         rightOnset.push_back(r.onsetMillis);
     }
@@ -152,7 +158,7 @@ void withoutDevice(const char* title, bool forceMissingDriver) {
     std::vector<double> returns;
     for (int i = 0; i < kQuickCalls; ++i) {
         const auto before = Clock::now();
-        audio.suona("premivia");
+        audio.suona(cues::kPremivia);
         returns.push_back(micros(Clock::now() - before));
     }
     std::printf("%s\n", title);

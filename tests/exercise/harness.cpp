@@ -1,9 +1,8 @@
 #include "harness.h"
 
-#include "exercise/cell.h"
+#include "core/common/cell.h"
 
 namespace {
-constexpr int kEnter = 13;
 constexpr Ctl kInp[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
 constexpr int kFactor[] = {1, 8, 10, 6};
 } // namespace
@@ -26,8 +25,8 @@ void LogicHarness::putQuestion(int row) {
     form.VIA_Click();
 }
 
-int LogicHarness::kind() const {
-    return static_cast<int>(cellNumber(modulo.domande(modulo.ndomanda, 0)));
+TipoDomanda LogicHarness::kind() const {
+    return static_cast<TipoDomanda>(cellNumber(modulo.domande(modulo.ndomanda, 0)));
 }
 
 int LogicHarness::expected() const {
@@ -36,18 +35,18 @@ int LogicHarness::expected() const {
 
 void LogicHarness::typeInto(Ctl box, const std::string& text) {
     form.setText(box, text);
-    int tasto = kEnter;
+    int tasto = kTastoInvio;
     form.KeyPress(box, tasto);
 }
 
 void LogicHarness::answerRight() {
     const int e = expected();
     switch (kind()) {
-    case 1:
-    case 5:
+    case TipoDomanda::NumeroSuiSegmenti:
+    case TipoDomanda::NumeroSulRettangolo:
         typeInto(Ctl::Text1, std::to_string(e));
         break;
-    case 2:
+    case TipoDomanda::CliccaSegmento:
         if (e == 1)
             form.FrSegmento1_Click();
         else if (e == 2)
@@ -55,7 +54,7 @@ void LogicHarness::answerRight() {
         else
             form.FrSegmento3_Click();
         break;
-    case 3:
+    case TipoDomanda::CliccaMisura:
         if (e == 1)
             form.LbRisposta1_Click();
         else if (e == 2)
@@ -63,11 +62,11 @@ void LogicHarness::answerRight() {
         else
             form.LbRisposta3_Click();
         break;
-    case 4:
+    case TipoDomanda::QuattroMisure:
         for (int i = 0; i < 4; ++i)
             typeInto(kInp[i], std::to_string(e * kFactor[i]));
         break;
-    case 6:
+    case TipoDomanda::CliccaRettangolo:
         if (e == 1)
             form.FrRet2_Click();
         else if (e == 2)
@@ -81,20 +80,20 @@ void LogicHarness::answerRight() {
 void LogicHarness::answerWrong() {
     const int e = expected();
     switch (kind()) {
-    case 1:
-    case 5:
+    case TipoDomanda::NumeroSuiSegmenti:
+    case TipoDomanda::NumeroSulRettangolo:
         typeInto(Ctl::Text1, std::to_string(e + 1));
         break;
-    case 2:
+    case TipoDomanda::CliccaSegmento:
         e == 1 ? form.FrSegmento2_Click() : form.FrSegmento1_Click();
         break;
-    case 3:
+    case TipoDomanda::CliccaMisura:
         e == 1 ? form.LbRisposta2_Click() : form.LbRisposta1_Click();
         break;
-    case 4:
+    case TipoDomanda::QuattroMisure:
         typeInto(Ctl::Inp1, "abc");
         break;
-    case 6:
+    case TipoDomanda::CliccaRettangolo:
         e == 2 ? form.FrRet2_Click() : form.FrRet1_Click();
         break;
     }

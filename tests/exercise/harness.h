@@ -3,9 +3,9 @@
 // The exercise logic with fake platform services, and a pupil who answers
 // through the answer handlers.
 
-#include "exercise/form1.h"
+#include "core/exercise/form1.h"
+#include "core/sound/audio.h"
 #include "fakes/fakes.h"
-#include "sound/audio.h"
 
 #include <string>
 #include <vector>
@@ -14,7 +14,7 @@
 class RecordingView final : public Form1View {
   public:
     struct Showing {
-        int giudizio;
+        Giudizio giudizio;
         int nrisposte;
         int nerrori;
         std::optional<double> top;
@@ -39,7 +39,7 @@ struct LogicHarness {
 
     // Puts question `row` through the sequencer: every other flag of the pass is set first.
     void putQuestion(int row);
-    int kind() const;
+    TipoDomanda kind() const;
     int expected() const;
     // Answers the question on screen rightly (every step of a four-step one).
     void answerRight();

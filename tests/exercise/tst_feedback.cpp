@@ -1,10 +1,13 @@
 // Feedback, counters, the question timer and the pause, on the logic with fakes.
 #include "harness.h"
 
-#include "platform/eventlooppause.h"
+#include "core/sound/cues.h"
+#include "skin/platform/eventlooppause.h"
 
 #include <QCoreApplication>
 #include <QTest>
+
+Q_DECLARE_METATYPE(Giudizio)
 
 namespace {
 
@@ -93,7 +96,7 @@ void TestFeedback::wrongAnswerShowsOrangeThenCountsBoth() {
     QCOMPARE(s[Ctl::LbRisposte].text, std::string("1"));
     QCOMPARE(s[Ctl::LbErrori].text, std::string("1"));
     QVERIFY(!h.player.played.empty());
-    QCOMPARE(h.player.played.back(), std::string("/app/suoni/sbagliato1.wav"));
+    QCOMPARE(h.player.played.back(), "/app/suoni/" + std::string(cues::kSbagliato1) + ".wav");
 }
 
 void TestFeedback::rightAnswerCountsOnlyTheAnswer() {
@@ -111,19 +114,19 @@ void TestFeedback::rightAnswerCountsOnlyTheAnswer() {
 
 void TestFeedback::classificaGrades_data() {
     QTest::addColumn<int>("errori");
-    QTest::addColumn<int>("giudizio");
-    QTest::newRow("none") << 0 << 5;
-    QTest::newRow("negative") << -3 << 5;
-    QTest::newRow("one") << 1 << 4;
-    QTest::newRow("two") << 2 << 3;
-    QTest::newRow("three") << 3 << 2;
-    QTest::newRow("four") << 4 << 1;
-    QTest::newRow("seven") << 7 << 1;
+    QTest::addColumn<Giudizio>("giudizio");
+    QTest::newRow("none") << 0 << Giudizio::Ottimo;
+    QTest::newRow("negative") << -3 << Giudizio::Ottimo;
+    QTest::newRow("one") << 1 << Giudizio::Distinto;
+    QTest::newRow("two") << 2 << Giudizio::Buono;
+    QTest::newRow("three") << 3 << Giudizio::Sufficiente;
+    QTest::newRow("four") << 4 << Giudizio::Occorre;
+    QTest::newRow("seven") << 7 << Giudizio::Occorre;
 }
 
 void TestFeedback::classificaGrades() {
     QFETCH(int, errori);
-    QFETCH(int, giudizio);
+    QFETCH(Giudizio, giudizio);
     LogicHarness h;
     h.form.Form_Load();
     auto e = static_cast<std::int16_t>(errori);
@@ -140,7 +143,7 @@ void TestFeedback::classificaButtonGradesNothing() {
     const int question = h.modulo.ndomanda;
     h.form.Command1_Click();
     QCOMPARE(h.view.showings.size(), std::size_t{1});
-    QCOMPARE(h.view.showings[0].giudizio, 7);
+    QCOMPARE(h.view.showings[0].giudizio, Giudizio::SoloClassifica);
     // The question stays open behind the results window.
     QCOMPARE(h.modulo.ndomanda, question);
     QCOMPARE(h.modulo.nrisposte, 0);

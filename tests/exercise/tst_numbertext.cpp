@@ -1,5 +1,5 @@
 // What a typed answer is worth, and how numbers are written for the pupil.
-#include "exercise/numbertext.h"
+#include "core/common/numbertext.h"
 
 #include <QTest>
 

@@ -8,13 +8,10 @@
 
 namespace {
 
-constexpr Rgb kCyan{192, 255, 255};
-constexpr Rgb kYellow{255, 255, 192};
-
 // How many answers the pupil gives to put the question right after `wrongs`
 // wrong tries: every box of a four-step question is an answer of its own.
-int answersFor(int kind, int wrongs) {
-    return (kind == 4 ? 4 : 1) + wrongs;
+int answersFor(TipoDomanda kind, int wrongs) {
+    return (kind == TipoDomanda::QuattroMisure ? 4 : 1) + wrongs;
 }
 
 } // namespace
@@ -44,7 +41,7 @@ void TestSequencer::firstPressPutsAQuestion() {
     QCOMPARE(s[Ctl::LbErrori].text, std::string("0"));
     QCOMPARE(s[Ctl::LbRisposte].text, std::string("risposte"));
     QVERIFY(!s[Ctl::VIA].visible);
-    QVERIFY(s[Ctl::avviso].back == kCyan);
+    QVERIFY(s[Ctl::avviso].back == form1::kAvvisoOtherBack);
     QCOMPARE(h.modulo.domandefatte[static_cast<std::size_t>(h.modulo.ndomanda)], 1);
 }
 
@@ -90,13 +87,12 @@ void TestSequencer::seriesCloseAtTheFirstQuestionAfterTenAnswers() {
     LogicHarness h(3);
     h.form.Form_Load();
     h.form.VIA_Click();
-    auto grade = [](int e) { return e <= 0 ? 5 : e == 1 ? 4 : e == 2 ? 3 : e == 3 ? 2 : 1; };
     int count = 0;
     int errors = 0;
-    std::vector<int> expectedGrades;
+    std::vector<Giudizio> expectedGrades;
     for (int q = 0; q < 150; ++q) {
         const int wrongs = (q * 7) % 5 == 0 ? (q % 3) : 0;
-        const int kind = h.kind();
+        const TipoDomanda kind = h.kind();
         // The question on screen is the last of its pass when every flag is set.
         const bool passEnd =
             std::accumulate(h.modulo.domandefatte.begin(), h.modulo.domandefatte.end(), 0) == 42;
@@ -106,12 +102,12 @@ void TestSequencer::seriesCloseAtTheFirstQuestionAfterTenAnswers() {
         count += answersFor(kind, wrongs);
         errors += wrongs;
         if (count >= 10) {
-            expectedGrades.push_back(grade(errors));
+            expectedGrades.push_back(giudizioPerErrori(errors));
             if (passEnd)
-                expectedGrades.push_back(7);
+                expectedGrades.push_back(Giudizio::SoloClassifica);
             count = errors = 0;
         } else if (passEnd) {
-            expectedGrades.push_back(grade(errors));
+            expectedGrades.push_back(giudizioPerErrori(errors));
             count = errors = 0;
         }
         QCOMPARE(h.view.showings.size(), expectedGrades.size());
@@ -127,7 +123,7 @@ void TestSequencer::seriesAndPassEndingTogetherShowTheResultsTwice() {
     LogicHarness h(5, 1024, 768);
     h.form.Form_Load();
     h.form.VIA_Click();
-    while (h.kind() == 4)
+    while (h.kind() == TipoDomanda::QuattroMisure)
         h.answerRight();
     // The question on screen is the last of the pass and brings the series to ten.
     h.modulo.domandefatte.fill(1);
@@ -139,11 +135,11 @@ void TestSequencer::seriesAndPassEndingTogetherShowTheResultsTwice() {
 
     QCOMPARE(h.view.showings.size(), std::size_t{2});
     const auto& series = h.view.showings[0];
-    QCOMPARE(series.giudizio, 3); // two errors: "buono!"
+    QCOMPARE(series.giudizio, Giudizio::Buono); // two errors
     QVERIFY(!series.top.has_value());
     const auto& pass = h.view.showings[1];
     // Nothing was judged since the series closed: shown, not graded.
-    QCOMPARE(pass.giudizio, 7);
+    QCOMPARE(pass.giudizio, Giudizio::SoloClassifica);
     QCOMPARE(pass.nrisposte, 0);
     QCOMPARE(pass.top.value(), 768 * 15 / 14.0);
     QCOMPARE(pass.avviso, std::string("Bravo!! Hai risposto a tutte le domande."));
@@ -162,7 +158,8 @@ void TestSequencer::hintLineAlternatesAcrossSeriesAndPasses() {
     h.form.VIA_Click();
     bool cyan = true;
     for (int q = 0; q < 100; ++q) {
-        QVERIFY2(h.form.stage()[Ctl::avviso].back == (cyan ? kCyan : kYellow),
+        QVERIFY2(h.form.stage()[Ctl::avviso].back ==
+                     (cyan ? form1::kAvvisoOtherBack : form1::kAvvisoBack),
                  qPrintable(QString("question %1").arg(q)));
         cyan = !cyan;
         h.answerRight();

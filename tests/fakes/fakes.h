@@ -4,11 +4,11 @@
 // a pause that moves it on, a screen of any size, a generator with a fixed
 // seed and a player that only remembers what it was asked to play.
 
-#include "platform/clock.h"
-#include "platform/pause.h"
-#include "platform/random.h"
-#include "platform/screen.h"
-#include "sound/soundplayer.h"
+#include "core/platform/clock.h"
+#include "core/platform/pause.h"
+#include "core/platform/random.h"
+#include "core/platform/screen.h"
+#include "core/sound/soundplayer.h"
 
 #include <string>
 #include <vector>

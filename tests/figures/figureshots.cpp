@@ -2,7 +2,7 @@
 // a one-rectangle question and a three-rectangle question on it, to look at
 // the figures as the pupil sees them. Usage: figureshots <folder>
 #include "../forms/windowharness.h"
-#include "forms/fonts.h"
+#include "skin/forms/fonts.h"
 
 #include <QApplication>
 #include <QDir>

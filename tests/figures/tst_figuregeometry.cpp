@@ -1,5 +1,5 @@
 // The layout of the segment strips and rectangle outlines, in twips.
-#include "figures/figuregeometry.h"
+#include "core/figures/figuregeometry.h"
 
 #include <QTest>
 

@@ -12,9 +12,7 @@ namespace {
 
 constexpr int kLastSegmentQuestion = 24;
 constexpr int kSegmentUnits[] = {8, 10, 6};
-constexpr Ctl kSegmentFrames[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
 constexpr Ctl kSegmentLabels[] = {Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3};
-constexpr Ctl kRectangleFrames[] = {Ctl::FrRet1, Ctl::FrRet2, Ctl::FrRet3};
 constexpr float kLabelOverhang = 200; // a segment's label is this much longer than its strip
 
 // Height and base of each rectangle as questions 25..41 speak of them, for FrRet1
@@ -90,8 +88,8 @@ void checkStrip(WindowHarness& h, std::size_t i) {
     QCOMPARE(r.end, frame->width());
     for (const PaintedPiece& p : pieces)
         QCOMPARE(p.rect.height(), frame->height());
-    QCOMPARE(pieces.front().fill, QColor(255, 0, 0));
-    QCOMPARE(pieces.back().fill, QColor(0, 0, 255));
+    QCOMPARE(pieces.front().fill, toQColor(colour::kRed));
+    QCOMPARE(pieces.back().fill, toQColor(colour::kBlue));
 }
 
 void checkOutline(WindowHarness& h, Ctl id, int a, int b) {

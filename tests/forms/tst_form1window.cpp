@@ -1,7 +1,7 @@
 // The exercise window as the pupil sees it: controls, captions and places.
 #include "windowharness.h"
 
-#include "screen/twips.h"
+#include "core/screen/twips.h"
 
 #include <set>
 
@@ -9,7 +9,7 @@ namespace {
 
 std::set<QString> visibleControls(const WindowHarness& h) {
     std::set<QString> names;
-    for (const ControlDesign& d : form1Design())
+    for (const Form1ControlDesign& d : form1Design())
         if (h.visible(d.id))
             names.insert(QString::fromUtf8(d.name.data(), qsizetype(d.name.size())));
     return names;
@@ -46,7 +46,7 @@ void TestForm1Window::startUpShowsTheWaitingWindow() {
     QCOMPARE(h.text(Ctl::Command1), QString("CLASSIFICA"));
     QCOMPARE(h.text(Ctl::gratifica), QString());
     QCOMPARE(h.text(Ctl::LbDOMANDA), QString());
-    QCOMPARE(h.window.palette().color(QPalette::Window), QColor(192, 255, 192));
+    QCOMPARE(h.window.palette().color(QPalette::Window), toQColor(form1::kBack));
     QCOMPARE(h.window.size(), QSize(1024, 768));
 }
 
@@ -93,9 +93,9 @@ void TestForm1Window::eachKindShowsItsOwnControls() {
         QCOMPARE(h.text(Ctl::LbRisposta2), QString("64 cm"));
         QCOMPARE(h.text(Ctl::LbRisposta3), QString("48 cm"));
     }
-    // The first question's hint line is light cyan.
+    // The first question's hint line takes the other of its two colours.
     QCOMPARE(h.window.control(Ctl::avviso)->palette().color(QPalette::Window),
-             QColor(192, 255, 255));
+             toQColor(form1::kAvvisoOtherBack));
 }
 
 void TestForm1Window::registeredControlsSitWhereTheFactorsPutThem_data() {
@@ -111,8 +111,8 @@ void TestForm1Window::registeredControlsSitWhereTheFactorsPutThem() {
     WindowHarness harness(w, h);
     const double fx = w * 15.0 / 12060;
     const double fy = h * 15.0 / 9030;
-    const ControlDesign& frame = design(Ctl::Frame1);
-    for (const ControlDesign& d : form1Design()) {
+    const Form1ControlDesign& frame = design(Ctl::Frame1);
+    for (const Form1ControlDesign& d : form1Design()) {
         const double cl = d.inFrame1 ? fx * frame.left : 0;
         const double ct = d.inFrame1 ? fy * frame.top : 0;
         const PixelRect r =

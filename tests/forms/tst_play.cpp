@@ -1,7 +1,7 @@
 // Playing the exercise window with keys and clicks, as a pupil does.
 #include "windowharness.h"
 
-#include "platform/eventlooppause.h"
+#include "skin/platform/eventlooppause.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -134,9 +134,9 @@ void TestPlay::wrongAnswerShowsOrangeWhileThePauseHolds() {
         message = h.text(Ctl::gratifica);
     };
     h.type(Ctl::Text1, "3");
-    QCOMPARE(during, QColor(255, 224, 192));
+    QCOMPARE(during, toQColor(form1::kWrongBack));
     QCOMPARE(message, QString("NO RIPROVA"));
-    QCOMPARE(h.window.palette().color(QPalette::Window), QColor(192, 255, 192));
+    QCOMPARE(h.window.palette().color(QPalette::Window), toQColor(form1::kBack));
     QCOMPARE(h.text(Ctl::gratifica), QString());
 }
 
@@ -230,26 +230,31 @@ void TestPlay::fineAndClosingEndTheProgram() {
 }
 
 void TestPlay::keysPressNoButton_data() {
-    QTest::addColumn<int>("kind");
-    QTest::newRow("start screen") << 0;
-    QTest::newRow("click a segment") << 2;
-    QTest::newRow("click an answer") << 3;
-    QTest::newRow("click a rectangle") << 6;
+    QTest::addColumn<std::optional<TipoDomanda>>("kind");
+    QTest::newRow("start screen") << std::optional<TipoDomanda>();
+    QTest::newRow("click a segment") << std::optional(TipoDomanda::CliccaSegmento);
+    QTest::newRow("click an answer") << std::optional(TipoDomanda::CliccaMisura);
+    QTest::newRow("click a rectangle") << std::optional(TipoDomanda::CliccaRettangolo);
 }
+
+namespace {
+int firstRowOf(WindowHarness& h, TipoDomanda kind) {
+    int row = 0;
+    while (static_cast<TipoDomanda>(cellNumber(h.window.modulo().domande(row, 0))) != kind)
+        ++row;
+    return row;
+}
+} // namespace
 
 // Pins a fault: with VIA hidden the keyboard focus went on to FINE, and one
 // press of the space bar ended the program with the session's tally.
 void TestPlay::keysPressNoButton() {
-    QFETCH(int, kind);
+    QFETCH(std::optional<TipoDomanda>, kind);
     WindowHarness h;
     h.window.modulo().nottimo = 2;
-    if (kind != 0) {
-        int row = 0;
-        while (cellNumber(h.window.modulo().domande(row, 0)) != kind)
-            ++row;
-        h.putQuestion(row);
-    }
-    const int giudizio = h.window.modulo().giudizio;
+    if (kind)
+        h.putQuestion(firstRowOf(h, *kind));
+    const Giudizio giudizio = h.window.modulo().giudizio;
     const QString answers = h.text(Ctl::LbRisposte);
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Space,
                         Qt::Key_Backtab, Qt::Key_Space})
@@ -257,7 +262,7 @@ void TestPlay::keysPressNoButton() {
     QCOMPARE(h.terminations, 0);
     QCOMPARE(h.window.modulo().nottimo, 2);
     QCOMPARE(h.window.modulo().giudizio, giudizio); // CLASSIFICA was not pressed
-    QCOMPARE(h.visible(Ctl::VIA), kind == 0);
+    QCOMPARE(h.visible(Ctl::VIA), !kind);
     QCOMPARE(h.text(Ctl::LbRisposte), answers);
     QCOMPARE(h.window.focusWidget(), nullptr);
 }
@@ -278,10 +283,7 @@ void TestPlay::tapsDoWhatClicksDo() {
     tap(h.window.control(Ctl::VIA));
     QVERIFY(!h.visible(Ctl::VIA));
 
-    int row = 0;
-    while (cellNumber(h.window.modulo().domande(row, 0)) != 2)
-        ++row;
-    h.putQuestion(row);
+    h.putQuestion(firstRowOf(h, TipoDomanda::CliccaSegmento));
     tap(h.window.control(Ctl::LbSegmento3));
     QCOMPARE(h.text(Ctl::LbRisposte), QString("1"));
 

@@ -3,10 +3,11 @@
 // The real exercise window with fake platform services, and ways to put a
 // chosen question and to find its controls.
 
+#include "core/sound/audio.h"
 #include "fakes/fakes.h"
-#include "figures/figureframe.h"
-#include "forms/form1window.h"
-#include "sound/audio.h"
+#include "skin/figures/figureframe.h"
+#include "skin/forms/form1window.h"
+#include "skin/forms/qtconvert.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -166,7 +166,8 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
         if (auto* dialog = qobject_cast<QDialog*>(watched)) {
             if (onResults)
                 onResults(dialog);
-            QTimer::singleShot(0, this, [this, d = QPointer<QDialog>(dialog)] { duringResults(d); });
+            QTimer::singleShot(0, this,
+                               [this, d = QPointer<QDialog>(dialog)] { duringResults(d); });
         }
     return QObject::eventFilter(watched, event);
 }
@@ -324,7 +325,7 @@ void Monkey::answerRight() {
     // A pupil who knows the answer, now and then, so that series end.
     const Modulo1& m = window_.modulo();
     const int row = m.ndomanda;
-    const int kind = static_cast<int>(cellNumber(m.domande(row, 0)));
+    const auto kind = static_cast<TipoDomanda>(cellNumber(m.domande(row, 0)));
     const int answer = static_cast<int>(cellNumber(m.soluzioni(row, 1)));
     if (window_.control(Ctl::VIA)->isVisible()) {
         clickControl(Ctl::VIA);
@@ -338,16 +339,16 @@ void Monkey::answerRight() {
         sendKey(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     };
     switch (kind) {
-    case 2:
+    case TipoDomanda::CliccaSegmento:
         clickControl(kSegments[answer - 1]);
         break;
-    case 3:
+    case TipoDomanda::CliccaMisura:
         clickControl(kAnswerLabels[answer - 1]);
         break;
-    case 6:
+    case TipoDomanda::CliccaRettangolo:
         clickControl(kRectangles[answer - 1]);
         break;
-    case 4:
+    case TipoDomanda::QuattroMisure:
         for (int n = 0; n < 4; ++n) {
             QWidget* box = window_.control(kBoxes[n]);
             if (box->isVisible() && box->isEnabled()) {
@@ -356,7 +357,8 @@ void Monkey::answerRight() {
             }
         }
         break;
-    default:
+    case TipoDomanda::NumeroSuiSegmenti:
+    case TipoDomanda::NumeroSulRettangolo:
         typeAnswer(answer);
         break;
     }

@@ -7,9 +7,9 @@
 // blocking, focus and the pause's filter all apply. The pause and the results
 // window hold the program inside a call; input goes on there too, from hooks.
 
-#include "forms/form1window.h"
-#include "platform/clock.h"
-#include "platform/eventlooppause.h"
+#include "core/platform/clock.h"
+#include "skin/forms/form1window.h"
+#include "skin/platform/eventlooppause.h"
 
 #include <QObject>
 #include <QPointer>

@@ -29,31 +29,34 @@ const std::set<Ctl> kSegmentFigures = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::
                                        Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3};
 
 // What each kind of question shows; a four-step question shows its boxes one by one.
-std::set<Ctl> shownFor(int kind, int stepsOpen) {
+// No kind at all before the first question.
+std::set<Ctl> shownFor(std::optional<TipoDomanda> kind, int stepsOpen) {
     std::set<Ctl> shown;
-    if (kind >= 1 && kind <= 4)
+    if (!kind)
+        return shown;
+    if (conSegmenti(*kind))
         shown = kSegmentFigures;
-    switch (kind) {
-    case 1:
+    switch (*kind) {
+    case TipoDomanda::NumeroSuiSegmenti:
         shown.insert(Ctl::Text1);
         break;
-    case 3:
+    case TipoDomanda::CliccaSegmento:
+        break;
+    case TipoDomanda::CliccaMisura:
         shown.insert({Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3});
         break;
-    case 4: {
+    case TipoDomanda::QuattroMisure: {
         constexpr Ctl boxes[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
         constexpr Ctl prompts[] = {Ctl::LbSub1, Ctl::LbSub2, Ctl::LbSub3, Ctl::LbSub4};
         for (int i = 0; i < stepsOpen; ++i)
             shown.insert({boxes[i], prompts[i]});
         break;
     }
-    case 5:
+    case TipoDomanda::NumeroSulRettangolo:
         shown.insert({Ctl::FrRet1, Ctl::Text1});
         break;
-    case 6:
+    case TipoDomanda::CliccaRettangolo:
         shown.insert({Ctl::FrRet1, Ctl::FrRet2, Ctl::FrRet3});
-        break;
-    default:
         break;
     }
     return shown;
@@ -86,9 +89,9 @@ class Teacher {
         h_.monkey.onResults = [this](QDialog*) {
             ++resultsWindows_;
             // A graded series, or the end of a pass, starts the counters afresh.
-            if (h_.window.modulo().giudizio != 7 || visible(Ctl::VIA))
+            if (h_.window.modulo().giudizio != Giudizio::SoloClassifica || visible(Ctl::VIA))
                 resetPending_ = true;
-            if (h_.window.modulo().giudizio != 7)
+            if (h_.window.modulo().giudizio != Giudizio::SoloClassifica)
                 ++gradedSeries_;
         };
         remember();
@@ -171,7 +174,9 @@ class Teacher {
 
         const bool started = !visible(Ctl::VIA);
         const Modulo1& m = h_.window.modulo();
-        const int kind = started ? static_cast<int>(cellNumber(m.domande(m.ndomanda, 0))) : 0;
+        const auto kind =
+            started ? std::optional(static_cast<TipoDomanda>(cellNumber(m.domande(m.ndomanda, 0))))
+                    : std::nullopt;
         int stepsOpen = 0;
         while (stepsOpen < 4 && visible(std::array{Ctl::Inp1, Ctl::Inp2, Ctl::Inp3,
                                                    Ctl::Inp4}[std::size_t(stepsOpen)]))
@@ -179,10 +184,10 @@ class Teacher {
         const std::set<Ctl> expected = shownFor(kind, std::max(1, stepsOpen));
         for (Ctl id : kQuestionControls)
             if (visible(id) != expected.contains(id))
-                return fail(QStringLiteral("%1 is %2 on a question of kind %3")
-                                .arg(h_.window.control(id)->objectName(),
-                                     visible(id) ? "shown" : "hidden")
-                                .arg(kind));
+                return fail(
+                    QStringLiteral("%1 is %2 on a question of kind %3")
+                        .arg(h_.window.control(id)->objectName(), visible(id) ? "shown" : "hidden")
+                        .arg(started ? int(*kind) : 0));
 
         // The keyboard belongs to the box waiting for an answer, and to no button.
         QWidget* focus = h_.window.focusWidget();

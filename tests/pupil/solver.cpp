@@ -42,17 +42,17 @@ QString centimetres(double value) {
 int solveSegments(const QuestionOnScreen& q) {
     QRegularExpressionMatch x;
     switch (q.kind) {
-    case 1:
+    case TipoDomanda::NumeroSuiSegmenti:
         x = QRegularExpression("nel (\\d)° segmento").match(q.text);
         return x.hasMatch() ? q.segments[std::size_t(x.captured(1).toInt() - 1) % 3] : -1;
-    case 2:
+    case TipoDomanda::CliccaSegmento:
         if ((x = QRegularExpression("ha (\\d+) unità").match(q.text)).hasMatch())
             return segmentWith(q, x.captured(1).toInt());
         x = QRegularExpression("è (\\d+)/(\\d+) del (\\w+) segmento").match(q.text);
         if (!x.hasMatch() || unitsOf(q, x.captured(3)) != x.captured(2).toInt())
             return -1;
         return segmentWith(q, x.captured(1).toInt());
-    case 3: {
+    case TipoDomanda::CliccaMisura: {
         x = QRegularExpression("il (\\w+) segmento misura (\\d+) cm, quanto misura (l'unità "
                                "frazionaria|il (\\w+) segmento)")
                 .match(q.text);
@@ -66,7 +66,7 @@ int solveSegments(const QuestionOnScreen& q) {
                 found = found == -1 ? c + 1 : 0;
         return found;
     }
-    case 4: {
+    case TipoDomanda::QuattroMisure: {
         x = QRegularExpression("(somma|differenza) (?:del|tra il) (\\w+) segmento (?:con|ed) il "
                                "(\\w+) è (\\d+) cm")
                 .match(q.text);
@@ -76,12 +76,14 @@ int solveSegments(const QuestionOnScreen& q) {
         const int total = x.captured(4).toInt();
         return units != 0 && total % units == 0 ? total / units : -1;
     }
+    default: // the rectangles' kinds
+        break;
     }
     return -1;
 }
 
 int solveRectangles(const QuestionOnScreen& q) {
-    if (q.kind == 5) {
+    if (q.kind == TipoDomanda::NumeroSulRettangolo) {
         // The one rectangle stands in the middle.
         const auto [h, b] = q.rectangles[1];
         if (q.text.contains("perimetro"))
@@ -114,9 +116,9 @@ int solveRectangles(const QuestionOnScreen& q) {
 } // namespace
 
 int solve(const QuestionOnScreen& q) {
-    if (q.kind >= 1 && q.kind <= 4)
+    if (conSegmenti(q.kind))
         return solveSegments(q);
-    if (q.kind == 5 || q.kind == 6)
+    if (q.kind == TipoDomanda::NumeroSulRettangolo || q.kind == TipoDomanda::CliccaRettangolo)
         return solveRectangles(q);
     return -1;
 }

@@ -4,7 +4,8 @@
 #include "solver.h"
 
 #include "../forms/windowharness.h"
-#include "figures/figureframe.h"
+#include "core/results/classificalogic.h"
+#include "skin/figures/figureframe.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -13,7 +14,6 @@
 
 namespace {
 
-const QString kGrades[] = {"", "esercitati!", "sufficiente", "buono!", "distinto!! ", "ottimo!!!"};
 const char* const kRows[] = {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente", "ShOccorre"};
 constexpr Ctl kRectanglesLeftToRight[] = {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3};
 constexpr Ctl kSegments[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
@@ -21,8 +21,10 @@ constexpr Ctl kLabels[] = {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3}
 constexpr Ctl kBoxes[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
 constexpr int kFactors[] = {1, 8, 10, 6};
 
-int gradeFor(int errors) {
-    return errors <= 0 ? 5 : errors == 1 ? 4 : errors == 2 ? 3 : errors == 3 ? 2 : 1;
+// The word a results window shows for a grade; none when it grades nothing.
+QString wordOf(Giudizio giudizio) {
+    const auto row = rigaDelGiudizio(giudizio);
+    return row ? QString::fromUtf8(aspettiGradi()[std::size_t(*row)].parola) : QString();
 }
 
 // What one results window showed.
@@ -58,26 +60,27 @@ class Pupil {
             q.rectangles[std::size_t(i)] = {tall / 2, wide / 2};
         }
         if (h_.visible(Ctl::Inp1))
-            q.kind = 4;
+            q.kind = TipoDomanda::QuattroMisure;
         else if (h_.visible(Ctl::LbRisposta1))
-            q.kind = 3;
+            q.kind = TipoDomanda::CliccaMisura;
         else if (h_.visible(Ctl::FrRet2))
-            q.kind = 6;
+            q.kind = TipoDomanda::CliccaRettangolo;
         else if (h_.visible(Ctl::Text1))
-            q.kind = h_.visible(Ctl::FrSegmento1) ? 1 : 5;
+            q.kind = h_.visible(Ctl::FrSegmento1) ? TipoDomanda::NumeroSuiSegmenti
+                                                  : TipoDomanda::NumeroSulRettangolo;
         else if (h_.visible(Ctl::FrSegmento1))
-            q.kind = 2;
+            q.kind = TipoDomanda::CliccaSegmento;
         return q;
     }
 
     // Gives the right answer, or a wrong one, the way the question asks for it.
     void answer(const QuestionOnScreen& q, int solution, bool right) {
         switch (q.kind) {
-        case 1:
-        case 5:
+        case TipoDomanda::NumeroSuiSegmenti:
+        case TipoDomanda::NumeroSulRettangolo:
             h_.type(Ctl::Text1, QString::number(right ? solution : solution + 3));
             break;
-        case 4:
+        case TipoDomanda::QuattroMisure:
             if (!right) {
                 h_.type(Ctl::Inp1, "nove");
                 break;
@@ -85,13 +88,13 @@ class Pupil {
             for (int i = 0; i < 4; ++i)
                 h_.type(kBoxes[i], QString::number(solution * kFactors[i]));
             break;
-        case 2:
+        case TipoDomanda::CliccaSegmento:
             h_.click(kSegments[(right ? solution - 1 : solution) % 3]);
             break;
-        case 3:
+        case TipoDomanda::CliccaMisura:
             h_.click(kLabels[(right ? solution - 1 : solution) % 3]);
             break;
-        case 6:
+        case TipoDomanda::CliccaRettangolo:
             h_.click(kRectanglesLeftToRight[(right ? solution - 1 : solution) % 3]);
             break;
         }
@@ -135,8 +138,12 @@ void TestScriptedPupil::playsTheFirstPassAndSeesEveryGrade() {
     Pupil pupil(h);
     h.click(Ctl::VIA);
 
-    std::vector<int> expected; // grades of the windows the pupil should meet; 0: no grade
-    std::array<int, 6> tally{};
+    std::vector<Giudizio> expected; // grades of the windows the pupil should meet
+    std::array<int, kRighe> dots{}; // the tally as the last window should show it
+    auto count = [&](Giudizio g) {
+        expected.push_back(g);
+        ++dots[std::size_t(rigaDelGiudizio(g).value())];
+    };
     int answers = 0;
     int errors = 0;
     std::set<QString> questions;
@@ -152,19 +159,19 @@ void TestScriptedPupil::playsTheFirstPassAndSeesEveryGrade() {
             QCOMPARE(h.text(Ctl::LbErrori), QString::number(errors + w + 1));
         }
         pupil.answer(q, solution, true);
-        answers += (q.kind == 4 ? 4 : 1) + wrongs;
+        answers += (q.kind == TipoDomanda::QuattroMisure ? 4 : 1) + wrongs;
         errors += wrongs;
         const bool seriesEnd = answers >= 10;
         if (seriesEnd) {
-            expected.push_back(gradeFor(errors));
-            ++tally[std::size_t(gradeFor(errors))];
+            count(giudizioPerErrori(errors));
             answers = errors = 0;
         }
         if (n == 42) {
             // The pass ends too: graded if anything was judged since the series closed.
-            expected.push_back(answers > 0 ? gradeFor(errors) : 0);
             if (answers > 0)
-                ++tally[std::size_t(gradeFor(errors))];
+                count(giudizioPerErrori(errors));
+            else
+                expected.push_back(Giudizio::SoloClassifica);
         }
         QCOMPARE(pupil.seen.size(), expected.size());
         if (seriesEnd || n == 42) {
@@ -177,19 +184,19 @@ void TestScriptedPupil::playsTheFirstPassAndSeesEveryGrade() {
     QCOMPARE(questions.size(), std::size_t{42});
 
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        QCOMPARE(pupil.seen[i].risultato, kGrades[expected[i]]);
+        QCOMPARE(pupil.seen[i].risultato, wordOf(expected[i]));
         QVERIFY(pupil.seen[i].overForm1);
     }
     QCOMPARE(pupil.seen.back().avviso, QString("Bravo!! Hai risposto a tutte le domande."));
-    const std::array<int, 5> dots = {tally[5], tally[4], tally[3], tally[2], tally[1]};
     QCOMPARE(pupil.seen.back().dots, dots);
-    QVERIFY2(tally[5] > 0 && tally[1] > 0 && tally[4] + tally[3] > 0,
+    // The run meets the best grade, the worst and one in between.
+    QVERIFY2(dots[0] > 0 && dots[4] > 0 && dots[1] + dots[2] > 0,
              qPrintable(QString("%1 %2 %3 %4 %5")
-                            .arg(tally[5])
-                            .arg(tally[4])
-                            .arg(tally[3])
-                            .arg(tally[2])
-                            .arg(tally[1])));
+                            .arg(dots[0])
+                            .arg(dots[1])
+                            .arg(dots[2])
+                            .arg(dots[3])
+                            .arg(dots[4])));
 
     // CLASSIFICA shows the same tally, grading nothing.
     h.click(Ctl::Command1);

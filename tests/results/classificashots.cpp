@@ -1,10 +1,10 @@
 // Grabs the results window after a record and after a poor series, as PNG
 // files for the documentation. Run it on a real display or under xvfb-run:
 //   results_screenshots <folder>
-#include "exercise/modulo1.h"
+#include "core/exercise/modulo1.h"
 #include "fakes/fakes.h"
-#include "forms/classificawindow.h"
-#include "forms/fonts.h"
+#include "skin/forms/classificawindow.h"
+#include "skin/forms/fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +18,7 @@ namespace {
 
 constexpr double kTpp = 15;
 
-bool grab(Modulo1& m, FakeClock& clock, int giudizio, double seconds, const QString& path) {
+bool grab(Modulo1& m, FakeClock& clock, Giudizio giudizio, double seconds, const QString& path) {
     m.giudizio = giudizio;
     m.temposerie = clock.seconds();
     clock.advance(seconds);
@@ -51,11 +51,13 @@ int main(int argc, char* argv[]) {
     m.ndistinto = 3;
     m.nbuono = 1;
     m.nsufficiente = 1;
-    bool ok = grab(m, clock, 5, 38.76, out.filePath(QStringLiteral("results-record.png")));
+    bool ok =
+        grab(m, clock, Giudizio::Ottimo, 38.76, out.filePath(QStringLiteral("results-record.png")));
 
     // The run goes on with a poor series: the tally grows, the record stays.
     m.noccorre = 1;
-    ok = grab(m, clock, 1, 140, out.filePath(QStringLiteral("results-poor.png"))) && ok;
+    ok = grab(m, clock, Giudizio::Occorre, 140, out.filePath(QStringLiteral("results-poor.png"))) &&
+         ok;
     std::puts(ok ? "saved results-record.png and results-poor.png" : "could not grab");
     return ok ? 0 : 1;
 }

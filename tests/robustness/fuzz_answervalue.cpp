@@ -1,7 +1,7 @@
 // libFuzzer target: answerValue on any bytes must not crash and must agree
 // with the independent reference reading.
 //   fuzz_answervalue -max_total_time=60
-#include "exercise/numbertext.h"
+#include "core/common/numbertext.h"
 #include "referencenumber.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // texts made of the characters numbers are written with, and numbers built
 // with a known value. Every case is checked against an independent reading of
 // the grammar and exact rounding; a fixed seed makes every run the same.
-#include "exercise/numbertext.h"
+#include "core/common/numbertext.h"
 #include "referencenumber.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // The screen adaptation: design geometry stretched in proportion to the screen.
-#include "exercise/form1.h"
-#include "screen/twips.h"
+#include "core/exercise/form1.h"
+#include "core/screen/twips.h"
 
 #include "../exercise/harness.h"
 
@@ -34,7 +34,7 @@ void TestRidimschermo::startUpStretchesToTheScreen() {
 void TestRidimschermo::designSizeScreenMovesNothing() {
     LogicHarness harness(1, 804, 602);
     harness.form.Form_Load();
-    for (const ControlDesign& d : form1Design()) {
+    for (const Form1ControlDesign& d : form1Design()) {
         const ScalableGeometry& g = harness.form.stage()[d.id].geometry;
         QCOMPARE(g, (ScalableGeometry{d.left, d.top, d.width, d.height, d.font.size}));
     }
@@ -51,7 +51,7 @@ void TestRidimschermo::shrinkThenEnlargeRestoresTheStartUpLayout() {
     QVERIFY(harness.form.stage()[Ctl::Frame1].geometry != before[Ctl::Frame1].geometry);
     harness.form.setWindowSize(1024 * 15, 768 * 15);
     harness.form.Form_Resize();
-    for (const ControlDesign& d : form1Design())
+    for (const Form1ControlDesign& d : form1Design())
         QCOMPARE(harness.form.stage()[d.id].geometry, before[d.id].geometry);
 }
 

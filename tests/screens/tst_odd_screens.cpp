@@ -3,11 +3,11 @@
 // strips stay countable. With FRAZIONI_SHOTS set to a folder, it also saves
 // what it showed there.
 #include "../forms/windowharness.h"
-#include "figures/figureframe.h"
-#include "forms/fonts.h"
-#include "forms/form1window.h"
-#include "platform/qtscreen.h"
-#include "sound/audio.h"
+#include "core/sound/audio.h"
+#include "skin/figures/figureframe.h"
+#include "skin/forms/fonts.h"
+#include "skin/forms/form1window.h"
+#include "skin/platform/qtscreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +44,7 @@ struct RealScreenWindow {
 };
 
 void checkTextsFit(const Form1Window& window) {
-    for (const ControlDesign& d : form1Design()) {
+    for (const Form1ControlDesign& d : form1Design()) {
         QWidget* w = window.control(d.id);
         const QString text = controlText(w).trimmed();
         if (!w->isVisible() || text.isEmpty())

@@ -3,9 +3,9 @@
 // text but not a control that moved, went missing or changed colour.
 // FRAZIONI_REFRESH_REFERENCES=1 writes the pictures anew instead, on purpose.
 #include "../forms/windowharness.h"
-#include "exercise/modulo1.h"
-#include "forms/classificawindow.h"
-#include "forms/fonts.h"
+#include "core/exercise/modulo1.h"
+#include "skin/forms/classificawindow.h"
+#include "skin/forms/fonts.h"
 
 #include <QDir>
 #include <QImage>
@@ -99,9 +99,9 @@ void TestVisual::exerciseWindowMatchesItsReferences() {
 void TestVisual::resultsWindowMatchesItsReference() {
     FakeClock clock(500);
     Modulo1 m;
-    m.record = 200;
+    m.record = kNessunRecord;
     m.nbuono = 2;
-    m.giudizio = 5;
+    m.giudizio = Giudizio::Ottimo;
     m.temposerie = 500 - 45.37;
     ClassificaWindow window(m, clock, 15);
     window.show();

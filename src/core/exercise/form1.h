@@ -1,0 +1,143 @@
+#pragma once
+
+#include "core/common/cell.h"
+#include "core/exercise/modulo1.h"
+#include "core/exercise/stage.h"
+#include "core/screen/ridimschermo.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The key code that the key press handlers take for Enter.
+constexpr int kTastoInvio = 13;
+
+class Audio;
+class Clock;
+class Pause;
+class Random;
+class Screen;
+
+// What the logic needs of the window that shows it.
+class Form1View {
+  public:
+    virtual ~Form1View() = default;
+    // Shows the stage as it is now; called before the logic holds the thread
+    // (a feedback pause, a modal results window), so the pupil sees the message.
+    virtual void aggiorna() = 0;
+    // Opens the results window modally over Form1 and returns when the pupil
+    // has closed it. `topTwips` places its top edge; without it the window opens
+    // at the top-left corner of the screen.
+    virtual void mostraClassifica(std::optional<double> topTwips) = 0;
+    // Ends the program.
+    virtual void termina() = 0;
+};
+
+struct Form1Services {
+    Clock& clock;
+    Random& random;
+    Pause& pause;
+    const Screen& screen;
+    Audio& audio;
+    Form1View& view;
+};
+
+// The behaviour of the exercise window: start-up, the sequencer, the answer
+// handlers, feedback, counters and the timer. It works on the series state in
+// `Modulo1` and on the stage, which the window paints.
+class Form1 {
+  public:
+    Form1(Modulo1& modulo, Form1Services services);
+
+    Stage& stage() { return stage_; }
+    const Stage& stage() const { return stage_; }
+    Modulo1& modulo() { return m_; }
+    Ridimschermo& ridimschermo() { return ridimschermo_; }
+    // True while a feedback pause holds the window.
+    bool inPausa() const { return pausing_; }
+
+    // Events of the window.
+    void Form_Load();
+    void Form_Resize();
+    void VIA_Click();
+    void Timer1_Timer();
+    void Command1_Click();
+    void FINE_Click();
+    // The platform closed the window: nothing more is put or judged.
+    void Form_Unload();
+
+    void FrSegmento1_Click();
+    void FrSegmento2_Click();
+    void FrSegmento3_Click();
+    void LbSegmento1_Click();
+    void LbSegmento2_Click();
+    void LbSegmento3_Click();
+    void LbRisposta1_Click();
+    void LbRisposta2_Click();
+    void LbRisposta3_Click();
+    void FrRet1_Click();
+    void FrRet2_Click();
+    void FrRet3_Click();
+
+    void Text1_KeyPress(int& tasto);
+    void Inp1_KeyPress(int& tasto);
+    void Inp2_KeyPress(int& tasto);
+    void Inp3_KeyPress(int& tasto);
+    void Inp4_KeyPress(int& tasto);
+    // The key press handler of the text box `box`, for whoever passes keys on.
+    void KeyPress(Ctl box, int& tasto);
+
+    // The pupil edited a text box: its text as it now stands.
+    void setText(Ctl box, std::string text);
+    // The window's size changed to this many twips.
+    void setWindowSize(double widthTwips, double heightTwips);
+
+    // Procedures of the window.
+    void flashbravo();
+    void flashsbagliato();
+    void classifica(std::int16_t& errori);
+    void mostrasegmenti();
+    void nascondisegmenti();
+    void dimensionaSeg1(const Cell& orientamento, const Cell& numeroSegmenti);
+    void dimensionaSeg2(const Cell& orientamento, const Cell& numeroSegmenti);
+    void dimensionaSeg3(const Cell& orientamento, const Cell& numeroSegmenti);
+    void dimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase,
+                       const Cell& pixelFrame);
+    void AdimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase,
+                        const Cell& pixelFrame);
+    void BdimensionaRet(const Cell& segmentiAltezza, const Cell& segmentiBase,
+                        const Cell& pixelFrame);
+
+  private:
+    void registraControlli();
+    void puliscistage();
+    void classificaSerie();
+    void azzeraContatori();
+    void fineSerie();
+    void finePassaggio();
+    void estraiDomanda();
+    void mostraDomanda();
+    // Shows Text1, empty, with the focus, for an answer typed as a number.
+    void chiediNumero();
+    void alternaSfondoAvviso();
+
+    void rispostaCliccata(TipoDomanda tipoRichiesto, int posizione);
+    void inpKeyPress(int n, int& tasto);
+    TipoDomanda tipoDomanda() const;
+    int attesa() const;
+    void chiediFuoco(Ctl box);
+    void pausa();
+    void mostraContatore(Ctl label, int value);
+    void dimensionaSeg(int figura, const Cell& orientamento, const Cell& numeroSegmenti);
+    void dimensionaFiguraRet(Ctl frame, int figura, const Cell& segmentiAltezza,
+                             const Cell& segmentiBase, const Cell& pixelFrame);
+    void mostraClassifica();
+
+    Modulo1& m_;
+    Form1Services s_;
+    Stage stage_;
+    Ridimschermo ridimschermo_;
+    bool pausing_ = false;
+    bool closed_ = false;
+    std::optional<double> classificaTop_; // where the next results window opens
+};

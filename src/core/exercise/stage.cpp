@@ -1,0 +1,14 @@
+#include "core/exercise/stage.h"
+
+Stage stageFromDesign() {
+    Stage stage;
+    for (const Form1ControlDesign& d : form1Design()) {
+        ControlState& c = stage[d.id];
+        c.geometry = {d.left, d.top, d.width, d.height, d.font.size};
+        c.visible = d.visible;
+        c.text = std::string(d.text);
+        c.back = d.back;
+    }
+    stage.window = {0, form1::kDesignWidth, form1::kDesignHeight, 0};
+    return stage;
+}

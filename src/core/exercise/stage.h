@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/figures/figuregeometry.h"
+#include "core/forms/form1design.h"
+#include "core/screen/ridimschermo.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The frames that hold the figures of the stage, figure 0 first.
+constexpr std::array<Ctl, 3> kSegmentFrames = {Ctl::FrSegmento1, Ctl::FrSegmento2,
+                                               Ctl::FrSegmento3};
+constexpr std::array<Ctl, 3> kRectangleFrames = {Ctl::FrRet1, Ctl::FrRet2, Ctl::FrRet3};
+
+// The state of one control of Form1 as the logic leaves it: the window only
+// shows this.
+struct ControlState {
+    ScalableGeometry geometry; // twips relative to the container; font size in points
+    bool visible = false;
+    bool enabled = true;
+    std::string text;
+    std::optional<Rgb> back;
+    friend bool operator==(const ControlState&, const ControlState&) = default;
+};
+
+// Everything the exercise window shows: its controls, its own state and the
+// unit pieces of its figures.
+struct Stage {
+    std::array<ControlState, kControlCount> controls;
+    WindowGeometry window;
+    Rgb back = form1::kBack;
+    bool enabled = true;
+    // The text box waiting for the pupil's answer, which holds the keyboard
+    // focus; none before the first question and while a click answers.
+    std::optional<Ctl> focus;
+    std::array<SegmentFigure, 3> segmenti;     // Seg1, Seg2, Seg3, in kSegmentFrames
+    std::array<RectangleFigure, 3> rettangoli; // the figures in kRectangleFrames
+
+    ControlState& operator[](Ctl id) { return controls[static_cast<std::size_t>(index(id))]; }
+    const ControlState& operator[](Ctl id) const {
+        return controls[static_cast<std::size_t>(index(id))];
+    }
+};
+
+// The stage as the design of Form1 creates it.
+Stage stageFromDesign();

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/common/rgb.h"
+#include "core/forms/controldesign.h"
+
+#include <array>
+
+// The design of the exercise window Form1: every control as it is at creation,
+// before the load handler runs.
+
+// The controls of Form1 in tab order; the value is the tab index.
+enum class Ctl {
+    Frame1,
+    avviso,
+    VIA,
+    FINE,
+    gratifica,
+    LbRisposte,
+    LbErrori,
+    LbCodice,
+    LbTempo,
+    Command1,
+    LbSegmento1,
+    LbSegmento2,
+    LbSegmento3,
+    LbDOMANDA,
+    Text1,
+    LbRisposta1,
+    LbRisposta2,
+    LbRisposta3,
+    LbSub1,
+    LbSub2,
+    LbSub3,
+    LbSub4,
+    Inp1,
+    Inp2,
+    Inp3,
+    Inp4,
+    FrRet1,
+    FrRet2,
+    FrRet3,
+    FrSegmento1,
+    FrSegmento3,
+    FrSegmento2,
+};
+constexpr int kControlCount = 32;
+
+constexpr int index(Ctl c) {
+    return static_cast<int>(c);
+}
+
+using Form1ControlDesign = ControlDesign<Ctl>;
+
+const std::array<Form1ControlDesign, kControlCount>& form1Design();
+const Form1ControlDesign& design(Ctl id);
+
+namespace form1 {
+constexpr float kDesignWidth = 12060;
+constexpr float kDesignHeight = 9030;
+constexpr Rgb kBack = colour::kPaleGreen;
+constexpr Rgb kWrongBack = colour::kLightOrange; // during a wrong answer's pause
+// The hint line `avviso` starts on the first and alternates between the two,
+// question after question.
+constexpr Rgb kAvvisoBack = colour::kPaleYellow;
+constexpr Rgb kAvvisoOtherBack = colour::kLightCyan;
+} // namespace form1

@@ -1,0 +1,195 @@
+#include "skin/forms/classificawindow.h"
+
+#include "core/platform/clock.h"
+#include "core/screen/twips.h"
+#include "skin/forms/controls.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// One circle of a tally row: a filled disc of the row's colour, border included.
+class CircleShape final : public QWidget {
+  public:
+    CircleShape(Rgb colour, QWidget* parent) : QWidget(parent), colour_(toQColor(colour)) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(colour_, 1));
+        p.setBrush(colour_);
+        p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+
+  private:
+    QColor colour_;
+};
+
+} // namespace
+
+ClassificaWindow::ClassificaWindow(Modulo1& modulo, const Clock& clock, double twipsPerPixel,
+                                   QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), modulo_(modulo), clock_(clock),
+      tpp_(twipsPerPixel), timer1_(this) {
+    setObjectName(QStringLiteral("classificaform"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(classifica::kWidth, tpp_), twipsToPixels(classifica::kHeight, tpp_));
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, classifica::kBack);
+
+    creaControlli();
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer1_.setInterval(classifica::kTimerIntervalMs);
+    connect(&timer1_, &QTimer::timeout, this, &ClassificaWindow::Timer1_Timer);
+
+    Form_Load();
+    timer1_.start();
+}
+
+ClassificaWindow::~ClassificaWindow() = default;
+
+QRect ClassificaWindow::inPixel(float left, float top, float width, float height) const {
+    const PixelRect r = toPixels(0, 0, left, top, width, height, tpp_);
+    return {r.x, r.y, r.width, r.height};
+}
+
+void ClassificaWindow::creaControlli() {
+    for (const classifica::ClassificaControlDesign& d : classifica::controls()) {
+        QWidget* w = createControl(d, this);
+        const QRect designed = inPixel(d.left, d.top, d.width, d.height);
+        w->setGeometry(designed);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            adattaEtichetta(label, d);
+        if (auto* shape = dynamic_cast<BorderShape*>(w))
+            shape->setEdge(designed);
+        widgets_[static_cast<std::size_t>(d.id)] = w;
+    }
+    creaPallini();
+    // The border is drawn on the window's surface, beneath everything else,
+    // and the button above the painted controls.
+    control(Ctl::Shape1)->lower();
+    auto* command1 = static_cast<QPushButton*>(control(Ctl::Command1));
+    // PROSEGUI never holds the focus, so Space cannot press it; Enter
+    // presses it as the window's default button.
+    command1->setDefault(true);
+    onClick(command1, this, [this] { Command1_Click(); });
+    command1->raise();
+}
+
+void ClassificaWindow::creaPallini() {
+    const auto& rows = classifica::circleRows();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (int k = 1; k <= classifica::kCircles; ++k) {
+            auto* circle = new CircleShape(rows[r].colour, this);
+            circle->setObjectName(toQString(rows[r].name) + QString::number(k));
+            circle->setGeometry(inPixel(
+                classifica::kCircleLeft + classifica::kCircleStep * static_cast<float>(k - 1),
+                rows[r].top, classifica::kCircleSize, classifica::kCircleSize));
+            pallini_[r][static_cast<std::size_t>(k - 1)] = circle;
+        }
+    }
+}
+
+void ClassificaWindow::adattaEtichetta(QLabel* label,
+                                       const classifica::ClassificaControlDesign& c) {
+    const QRect designed = inPixel(c.left, c.top, c.width, c.height);
+    if (!c.autoSize || label->text().isEmpty()) {
+        label->setGeometry(designed);
+        return;
+    }
+    const QSize size = label->sizeHint();
+    const int left =
+        c.align == Align::Right ? designed.right() + 1 - size.width() : designed.left();
+    label->setGeometry(left, designed.top(), size.width(), size.height());
+}
+
+void ClassificaWindow::scriviEtichetta(Ctl id, const std::string& text) {
+    auto* label = static_cast<QLabel*>(control(id));
+    label->setText(QString::fromStdString(text));
+    adattaEtichetta(label, classifica::design(id));
+}
+
+void ClassificaWindow::collocaSulloSchermo(std::optional<double> topTwips) {
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    QPoint corner = screen ? screen->geometry().topLeft() : QPoint();
+    if (topTwips)
+        corner.ry() += twipsToPixels(*topTwips, tpp_);
+    move(corner);
+}
+
+void ClassificaWindow::Form_Load() {
+    view_ = caricaClassifica(modulo_, clock_.seconds());
+
+    control(Ctl::Image1)->setVisible(view_.imageVisible);
+    for (std::size_t r = 0; r < pallini_.size(); ++r)
+        for (std::size_t k = 0; k < pallini_[r].size(); ++k)
+            pallini_[r][k]->setVisible(static_cast<int>(k) < view_.dots[r]);
+
+    timer1_.setInterval(view_.blinkIntervalMs);
+    setColour(control(Ctl::RISULTATO), QPalette::Window, view_.risultatoBack);
+    scriviEtichetta(Ctl::RISULTATO, view_.risultato);
+
+    scriviEtichetta(Ctl::LbNuovoRecord, view_.nuovoRecord);
+    scriviEtichetta(Ctl::LbTrecord, view_.trecord);
+    control(Ctl::LbTrecord)->setVisible(view_.trecordVisible);
+}
+
+void ClassificaWindow::Timer1_Timer() {
+    QWidget* risultato = control(Ctl::RISULTATO);
+    risultato->setVisible(risultato->isHidden());
+}
+
+void ClassificaWindow::Command1_Click() {
+    timer1_.stop();
+    close();
+}
+
+void ClassificaWindow::keyPressEvent(QKeyEvent* event) {
+    // Only PROSEGUI leaves the window: Escape does nothing, and a held Enter
+    // key (still down from the last answer) does not press PROSEGUI by itself.
+    if (event->key() == Qt::Key_Escape ||
+        ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+         event->isAutoRepeat())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ClassificaWindow::closeEvent(QCloseEvent* event) {
+    // Alt+F4 or a desktop's close button would leave without PROSEGUI.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
+                    std::optional<double> topTwips, double twipsPerPixel) {
+    // Made afresh at each opening; it destroys itself when PROSEGUI closes it.
+    QPointer<ClassificaWindow> window = new ClassificaWindow(modulo, clock, twipsPerPixel, owner);
+    window->collocaSulloSchermo(topTwips);
+    window->exec();
+    delete window.data();
+#ifdef __GLIBC__
+    // Hand the memory of the closed window back to the system, so that a
+    // morning of series does not leave the heap larger than it needs.
+    malloc_trim(0);
+#endif
+}

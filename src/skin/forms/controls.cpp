@@ -1,0 +1,127 @@
+#include "skin/forms/controls.h"
+
+#include "skin/figures/figureframe.h"
+#include "skin/forms/clicklabel.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgWidget>
+
+namespace {
+
+// Captions hang from the top of their control.
+Qt::Alignment alignment(Align a) {
+    switch (a) {
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+} // namespace
+
+void setColour(QWidget* widget, QPalette::ColorRole role, std::optional<Rgb> colour) {
+    if (!colour)
+        return;
+    QPalette p = widget->palette();
+    p.setColor(role, toQColor(*colour));
+    widget->setPalette(p);
+}
+
+QFont toQFont(const FontDesign& font, float size) {
+    QFont f(toQString(font.face));
+    f.setPointSizeF(size);
+    f.setBold(font.bold);
+    return f;
+}
+
+void onClick(QWidget* control, QObject* context, std::function<void()> handler) {
+    if (auto* button = qobject_cast<QPushButton*>(control))
+        QObject::connect(button, &QPushButton::clicked, context, std::move(handler));
+    else if (auto* label = qobject_cast<ClickLabel*>(control))
+        QObject::connect(label, &ClickLabel::clicked, context, std::move(handler));
+    else if (auto* figure = qobject_cast<FigureFrame*>(control))
+        QObject::connect(figure, &FigureFrame::clicked, context, std::move(handler));
+}
+
+BorderShape::BorderShape(Rgb colour, int widthPixels, QWidget* parent)
+    : QWidget(parent), colour_(toQColor(colour)), width_(widthPixels) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BorderShape::setEdge(const QRect& edge) {
+    const int outside = width_ / 2;
+    const int inside = width_ - outside;
+    setGeometry(edge.adjusted(-outside, -outside, inside, inside));
+}
+
+void BorderShape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r.left(), r.top(), r.width(), width_, colour_);
+    p.fillRect(r.left(), r.bottom() - width_ + 1, r.width(), width_, colour_);
+    p.fillRect(r.left(), r.top(), width_, r.height(), colour_);
+    p.fillRect(r.right() - width_ + 1, r.top(), width_, r.height(), colour_);
+}
+
+QWidget* createLabel(std::string_view text, const FontDesign& font, std::optional<Rgb> back,
+                     std::optional<Rgb> fore, bool opaque, Align align, QWidget* parent) {
+    auto* label = new ClickLabel(parent);
+    label->setText(toQString(text));
+    label->setFont(toQFont(font, font.size));
+    label->setAlignment(alignment(align));
+    label->setWordWrap(false);
+    label->setAutoFillBackground(opaque);
+    if (opaque)
+        setColour(label, QPalette::Window, back);
+    setColour(label, QPalette::WindowText, fore);
+    return label;
+}
+
+QWidget* createTextBox(std::optional<Rgb> fore, Align align, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setAlignment(alignment(align) & Qt::AlignHorizontal_Mask);
+    // Text boxes are no tab stops: the program puts the focus where the answer goes.
+    edit->setFocusPolicy(Qt::ClickFocus);
+    // A child's right click or Menu key would open an editing menu over the exercise.
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    setColour(edit, QPalette::Text, fore);
+    return edit;
+}
+
+QWidget* createButton(std::string_view text, const FontDesign& font, std::optional<Rgb> back,
+                      QWidget* parent) {
+    auto* button = new QPushButton(toQString(text), parent);
+    button->setFont(toQFont(font, font.size));
+    button->setAutoDefault(false);
+    // Buttons act on a click or a tap only: with the focus, Space would press
+    // them (FINE among them, ending the exercise with the session's tally).
+    button->setFocusPolicy(Qt::NoFocus);
+    setColour(button, QPalette::Button, back);
+    return button;
+}
+
+QWidget* createFrame(std::optional<Rgb> back, int border, QWidget* parent) {
+    if (border > 0) {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        frame->setLineWidth(border);
+        frame->setAutoFillBackground(true);
+        setColour(frame, QPalette::Window, back);
+        return frame;
+    }
+    auto* figure = new FigureFrame(parent);
+    if (back)
+        figure->setBackground(toQColor(*back));
+    return figure;
+}
+
+QWidget* createPicture(std::string_view resource, QWidget* parent) {
+    return new QSvgWidget(toQString(resource), parent);
+}

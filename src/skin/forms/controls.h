@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/forms/controldesign.h"
+#include "skin/forms/qtconvert.h"
+
+#include <QPalette>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+// What both windows do with the controls of their designs: make the widget
+// of each, colour it, and pass its clicks on.
+
+// Sets `role` of the widget's palette to `colour`; nothing happens without one.
+void setColour(QWidget* widget, QPalette::ColorRole role, std::optional<Rgb> colour);
+
+// The font of a design at `size` points.
+QFont toQFont(const FontDesign& font, float size);
+
+// Runs `handler` on each click of a control made by createControl (buttons,
+// labels, figure frames); other widgets take no clicks.
+void onClick(QWidget* control, QObject* context, std::function<void()> handler);
+
+// A rectangle outline with no fill. A thick line is centred on the shape's
+// edge, as the old toolkit drew it, so the widget reaches half a line beyond
+// the designed rectangle on every side.
+class BorderShape final : public QWidget {
+  public:
+    BorderShape(Rgb colour, int widthPixels, QWidget* parent);
+    // Places the outline on the designed rectangle `edge`, in pixels.
+    void setEdge(const QRect& edge);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor colour_;
+    int width_;
+};
+
+QWidget* createLabel(std::string_view text, const FontDesign& font, std::optional<Rgb> back,
+                     std::optional<Rgb> fore, bool opaque, Align align, QWidget* parent);
+QWidget* createTextBox(std::optional<Rgb> fore, Align align, QWidget* parent);
+QWidget* createButton(std::string_view text, const FontDesign& font, std::optional<Rgb> back,
+                      QWidget* parent);
+QWidget* createFrame(std::optional<Rgb> back, int border, QWidget* parent);
+QWidget* createPicture(std::string_view resource, QWidget* parent);
+
+// The widget of a control as its design creates it, named after the control
+// and inside `parent`; its place and size are the window's to set.
+template <typename Id> QWidget* createControl(const ControlDesign<Id>& d, QWidget* parent) {
+    QWidget* w = nullptr;
+    switch (d.kind) {
+    case ControlKind::Label:
+        w = createLabel(d.text, d.font, d.back, d.fore, d.opaque, d.align, parent);
+        break;
+    case ControlKind::TextBox:
+        w = createTextBox(d.fore, d.align, parent);
+        break;
+    case ControlKind::Button:
+        w = createButton(d.text, d.font, d.back, parent);
+        break;
+    case ControlKind::Frame:
+        w = createFrame(d.back, d.border, parent);
+        break;
+    case ControlKind::Border:
+        w = new BorderShape(d.fore.value_or(colour::kBlack), d.border, parent);
+        break;
+    case ControlKind::Picture:
+        w = createPicture(d.text, parent);
+        break;
+    }
+    w->setObjectName(toQString(d.name));
+    w->setVisible(d.visible);
+    return w;
+}

@@ -1,0 +1,296 @@
+#include "skin/forms/form1window.h"
+
+#include "core/figures/piecelook.h"
+#include "core/screen/twips.h"
+#include "skin/figures/figureframe.h"
+#include "skin/forms/classificawindow.h"
+#include "skin/forms/controls.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kTickMs = 1000;
+
+// The pieces are painted anew only when a figure or the place of its frame changed,
+// so the once-a-second refresh of the time display does not rebuild them.
+bool figuresChanged(const Stage& before, const Stage& now) {
+    if (before.segmenti != now.segmenti || before.rettangoli != now.rettangoli)
+        return true;
+    for (Ctl frame : kSegmentFrames)
+        if (before[frame].geometry != now[frame].geometry)
+            return true;
+    for (Ctl frame : kRectangleFrames)
+        if (before[frame].geometry != now[frame].geometry)
+            return true;
+    return false;
+}
+
+} // namespace
+
+Form1Window::Form1Window(PlatformServices services, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), services_(services),
+      logic_(modulo_, {services.clock, services.random, services.pause, services.screen,
+                       services.audio, *this}),
+      shown_(logic_.stage()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString());
+    setAutoFillBackground(true);
+    creaControlli();
+    collegaEventi();
+    timer1_.setInterval(kTickMs);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        logic_.Timer1_Timer();
+        aggiorna();
+    });
+    timer1_.start();
+}
+
+Form1Window::~Form1Window() = default;
+
+void Form1Window::creaControlli() {
+    for (const Form1ControlDesign& d : form1Design()) {
+        QWidget* container = d.inFrame1 ? control(Ctl::Frame1) : this;
+        QWidget* w = createControl(d, container);
+        if (d.kind == ControlKind::TextBox)
+            w->installEventFilter(this);
+        widgets_[static_cast<std::size_t>(index(d.id))] = w;
+    }
+    // Labels are painted on their container's surface, beneath its frames,
+    // boxes and buttons.
+    for (const Form1ControlDesign& d : form1Design())
+        if (d.kind == ControlKind::Label)
+            control(d.id)->lower();
+    for (int i = 0; i < 3; ++i) {
+        segmentFrames_[static_cast<std::size_t>(i)] =
+            static_cast<FigureFrame*>(control(kSegmentFrames[i]));
+        rectangleFrames_[static_cast<std::size_t>(i)] =
+            static_cast<FigureFrame*>(control(kRectangleFrames[i]));
+    }
+    shownOnce_ = false;
+    aggiorna();
+}
+
+void Form1Window::collegaEventi() {
+    auto onClick = [this](Ctl id, void (Form1::*handler)()) {
+        ::onClick(control(id), this, [this, handler] {
+            (logic_.*handler)();
+            aggiorna();
+        });
+    };
+    onClick(Ctl::VIA, &Form1::VIA_Click);
+    onClick(Ctl::Command1, &Form1::Command1_Click);
+    onClick(Ctl::FINE, &Form1::FINE_Click);
+    onClick(Ctl::FrSegmento1, &Form1::FrSegmento1_Click);
+    onClick(Ctl::FrSegmento2, &Form1::FrSegmento2_Click);
+    onClick(Ctl::FrSegmento3, &Form1::FrSegmento3_Click);
+    onClick(Ctl::LbSegmento1, &Form1::LbSegmento1_Click);
+    onClick(Ctl::LbSegmento2, &Form1::LbSegmento2_Click);
+    onClick(Ctl::LbSegmento3, &Form1::LbSegmento3_Click);
+    onClick(Ctl::LbRisposta1, &Form1::LbRisposta1_Click);
+    onClick(Ctl::LbRisposta2, &Form1::LbRisposta2_Click);
+    onClick(Ctl::LbRisposta3, &Form1::LbRisposta3_Click);
+    onClick(Ctl::FrRet1, &Form1::FrRet1_Click);
+    onClick(Ctl::FrRet2, &Form1::FrRet2_Click);
+    onClick(Ctl::FrRet3, &Form1::FrRet3_Click);
+
+    for (Ctl box : {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4}) {
+        auto* edit = static_cast<QLineEdit*>(control(box));
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, box](const QString& text) { logic_.setText(box, text.toStdString()); });
+    }
+}
+
+void Form1Window::start(bool fullScreen) {
+    logic_.Form_Load();
+    const double tpp = services_.screen.twipsPerPixel();
+    setGeometry(0, 0, twipsToPixels(services_.screen.widthTwips(), tpp),
+                twipsToPixels(services_.screen.heightTwips(), tpp));
+    aggiorna();
+    if (fullScreen)
+        showFullScreen();
+    else
+        show();
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (Ctl box : {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4})
+            if (watched == control(box))
+                return keyPress(box, static_cast<QKeyEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form1Window::keyPress(Ctl box, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    // A held Enter repeats: only a fresh press judges an answer.
+    if (event->isAutoRepeat())
+        return true;
+    int tasto = kTastoInvio;
+    logic_.setText(box, static_cast<QLineEdit*>(control(box))->text().toStdString());
+    logic_.KeyPress(box, tasto);
+    aggiorna();
+    return true;
+}
+
+void Form1Window::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const double tpp = services_.screen.twipsPerPixel();
+    logic_.setWindowSize(width() * tpp, height() * tpp);
+    logic_.Form_Resize();
+    aggiorna();
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+    // Only FINE ends the exercise: a close asked by the window system (Alt+F4,
+    // a desktop's close button) would lose the session's tally, so it is refused.
+    // Closes from inside the program, as when the desktop session ends, go on.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    logic_.Form_Unload();
+    event->accept();
+    termina();
+}
+
+void Form1Window::aggiorna() {
+    const Stage& stage = logic_.stage();
+    const bool frameMoved =
+        !shownOnce_ || shown_[Ctl::Frame1].geometry != stage[Ctl::Frame1].geometry;
+    for (const Form1ControlDesign& d : form1Design()) {
+        const bool unchanged = shownOnce_ && shown_[d.id] == stage[d.id];
+        if (unchanged && !(d.inFrame1 && frameMoved))
+            continue;
+        applicaControllo(d.id);
+    }
+    if (!shownOnce_ || shown_.back != stage.back) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, toQColor(stage.back));
+        setPalette(p);
+    }
+    if (!shownOnce_ || figuresChanged(shown_, stage))
+        applicaFigure();
+    shown_ = stage;
+    shownOnce_ = true;
+    applicaFuoco();
+}
+
+void Form1Window::applicaFuoco() {
+    // The keyboard belongs to the box that waits for an answer and to nothing
+    // else, so keys typed while no box waits do nothing.
+    QWidget* box = logic_.stage().focus ? control(*logic_.stage().focus) : nullptr;
+    if (box && box->isVisibleTo(this) && box->isEnabled()) {
+        if (focusWidget() != box)
+            box->setFocus(Qt::OtherFocusReason);
+    } else if (QWidget* current = focusWidget()) {
+        current->clearFocus();
+    }
+}
+
+void Form1Window::applicaControllo(Ctl id) {
+    const Stage& stage = logic_.stage();
+    const Form1ControlDesign& d = design(id);
+    const ControlState& c = stage[id];
+    QWidget* w = control(id);
+    const double tpp = services_.screen.twipsPerPixel();
+
+    double containerLeft = 0;
+    double containerTop = 0;
+    if (d.inFrame1) {
+        containerLeft = stage[Ctl::Frame1].geometry.left;
+        containerTop = stage[Ctl::Frame1].geometry.top;
+    }
+    const ScalableGeometry& g = c.geometry;
+    const PixelRect r =
+        toPixels(containerLeft, containerTop, g.left, g.top, g.width, g.height, tpp);
+
+    const QFont font = toQFont(d.font, std::max(1.0f, g.fontSize));
+    if (w->font() != font)
+        w->setFont(font);
+
+    const QString text = QString::fromStdString(c.text);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text() != text)
+            label->setText(text);
+        if (d.opaque)
+            setColour(label, QPalette::Window, c.back);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        if (button->text() != text)
+            button->setText(text);
+    }
+
+    if (d.autoSize) {
+        // Auto-size labels keep their left and top edge and follow their text.
+        w->move(r.x, r.y);
+        w->adjustSize();
+    } else {
+        w->setGeometry(r.x, r.y, std::max(0, r.width), std::max(0, r.height));
+    }
+    if (w->isEnabled() != c.enabled)
+        w->setEnabled(c.enabled);
+    if (w->isVisibleTo(w->parentWidget()) != c.visible)
+        w->setVisible(c.visible);
+}
+
+void Form1Window::applicaFigure() {
+    const Stage& stage = logic_.stage();
+    const double tpp = services_.screen.twipsPerPixel();
+    auto painted = [tpp](const ScalableGeometry& frame, const PieceGeometry& p, PieceLook look) {
+        const PixelRect r = toPixels(frame.left, frame.top, p.left, p.top, p.width, p.height, tpp);
+        return PaintedPiece{QRect(r.x, r.y, r.width, r.height), toQColor(look.fill),
+                            toQColor(look.border)};
+    };
+
+    for (std::size_t f = 0; f < 3; ++f) {
+        const ScalableGeometry& frame = stage[kSegmentFrames[f]].geometry;
+        std::vector<PaintedPiece> pieces;
+        const auto& seg = stage.segmenti[f].pieces;
+        for (std::size_t i = 0; i < seg.size(); ++i)
+            if (seg[i].visible)
+                pieces.push_back(painted(frame, seg[i], segmentPieceLook(static_cast<int>(i))));
+        segmentFrames_[f]->setPieces(std::move(pieces));
+    }
+
+    for (std::size_t f = 0; f < 3; ++f) {
+        const ScalableGeometry& frame = stage[kRectangleFrames[f]].geometry;
+        const RectangleFigure& fig = stage.rettangoli[f];
+        std::vector<PaintedPiece> pieces;
+        auto side = [&](const std::array<PieceGeometry, 8>& arr, RectangleSide which) {
+            for (std::size_t i = 0; i < arr.size(); ++i)
+                if (arr[i].visible)
+                    pieces.push_back(
+                        painted(frame, arr[i], rectanglePieceLook(which, static_cast<int>(i))));
+        };
+        side(fig.altezza1, RectangleSide::Altezza1);
+        side(fig.altezza2, RectangleSide::Altezza2);
+        side(fig.base1, RectangleSide::Base1);
+        side(fig.base2, RectangleSide::Base2);
+        rectangleFrames_[f]->setPieces(std::move(pieces));
+    }
+}
+
+void Form1Window::mostraClassifica(std::optional<double> topTwips) {
+    apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel());
+    // Back from the results window, the pupil types on into the waiting box.
+    applicaFuoco();
+}
+
+void Form1Window::termina() {
+    if (terminator_)
+        terminator_();
+    else
+        QCoreApplication::quit();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/platform/screen.h"
+
+class QScreen;
+
+// The real screen: the primary screen's logical size and dpi, read afresh at
+// every call so a change of resolution is followed.
+class QtScreen final : public Screen {
+  public:
+    double widthTwips() const override;
+    double heightTwips() const override;
+    double twipsPerPixel() const override;
+};

@@ -1,0 +1,13 @@
+#include "skin/platform/systemplatform.h"
+
+#include "skin/sound/systemplayer.h"
+
+#include <QCoreApplication>
+
+SystemPlatform::SystemPlatform()
+    : random_(clock_), pause_(clock_), player_(makeSystemSoundPlayer()),
+      audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString()) {}
+
+PlatformServices SystemPlatform::services() {
+    return {clock_, random_, pause_, screen_, audio_};
+}

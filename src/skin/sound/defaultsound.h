@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// The program's own default sound, which stands in for any cue file that
+// cannot be played: a single short plucked note, neutral enough for any
+// moment. Made in memory, as 16-bit frames of `channels` equal samples at
+// `sampleRate`, so that it plays in the device's own format unconverted.
+std::vector<std::int16_t> defaultSoundSamples(int sampleRate, int channels);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/sound/soundplayer.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Plays cues through SDL's own audio queue: starting a cue empties the queue
+// first, so that a new cue replaces the one still sounding. All audio work
+// (opening the device, reading and decoding files, starting sounds) happens on
+// the player's own thread:
+// play() only leaves the path for that thread and returns, so the window never
+// waits for the disk or the sound system. Each file is read and checked once
+// and kept; a file that cannot be played gives the program's own default
+// sound, made in memory when the device opens. Cues are converted to the
+// device's format once, when first read. With no usable audio device the
+// player stays silent and play() does nothing.
+// Only one player may own the audio device at a time; a second one stays silent.
+class SdlSoundPlayer final : public SoundPlayer {
+  public:
+    using FileReader =
+        std::function<std::optional<std::vector<std::uint8_t>>(const std::string& path)>;
+
+    struct Options {
+        int frequency = 44100;   // hertz asked of the device; it may choose another
+        int channels = 2;        // likewise
+        int bufferFrames = 1024; // frames per device buffer: about 23 ms at 44.1 kHz
+        FileReader readFile;     // how cue files are read; empty reads them from disk
+        // How long closing the player waits for its thread to let the device go.
+        // A sound system that hangs must not hold up the end of the program:
+        // past this wait the thread is left behind with the state it shares.
+        std::chrono::milliseconds closeWait{2000};
+    };
+
+    SdlSoundPlayer();
+    explicit SdlSoundPlayer(Options options);
+    ~SdlSoundPlayer() override;
+    SdlSoundPlayer(const SdlSoundPlayer&) = delete;
+    SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
+
+    void play(const std::string& path) override;
+
+    // Waits at most `timeout` for the device to open; true when sound can play.
+    bool waitUntilReady(std::chrono::milliseconds timeout);
+
+    struct Shared;
+
+  private:
+    std::shared_ptr<Shared> shared_;
+};

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "sound/soundplayer.h"
-
-#include <memory>
-
-// The player the program uses on this machine.
-std::unique_ptr<SoundPlayer> makeSystemSoundPlayer();
