@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise on fractions of segments: a full-screen window for pupils.
 #include "skin/forms/fonts.h"
 #include "skin/forms/form1window.h"

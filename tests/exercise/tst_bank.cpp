@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question bank is well formed and every expected answer follows from its figures.
 #include "core/exercise/modulo1.h"
 #include "solver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feedback, counters, the question timer and the pause, on the logic with fakes.
 #include "harness.h"
 

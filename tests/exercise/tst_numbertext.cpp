@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a typed answer is worth, and how numbers are written for the pupil.
 #include "core/common/numbertext.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sequencer driven through whole passes with a fake clock and a seeded generator.
 #include "harness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves pictures of the exercise window at 1024 x 768 with a segment question,
 // a one-rectangle question and a three-rectangle question on it, to look at
 // the figures as the pupil sees them. Usage: figureshots <folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of the segment strips and rectangle outlines, in twips.
 #include "core/figures/figuregeometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every question of the bank as the real window paints its figures: the unit
 // counts the question speaks of and no other figure, units that still look
 // equal after the conversion to pixels so the pupil can count them, and

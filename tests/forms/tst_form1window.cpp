@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window as the pupil sees it: controls, captions and places.
 #include "windowharness.h"
 

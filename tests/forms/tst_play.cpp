@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the exercise window with keys and clicks, as a pupil does.
 #include "windowharness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child let loose on the real windows: thousands of random keys, clicks and
 // taps from the start screen on, with what a teacher would check after each.
 // A failure prints the seed and the last events, so it can be played again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil plays the whole first pass of the bank through the real windows,
 // with keys and clicks only, reading every question and every results window
 // from the screen. Only the one-second pause is replaced, through its interface.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grabs the results window after a record and after a poor series, as PNG
 // files for the documentation. Run it on a real display or under xvfb-run:
 //   results_screenshots <folder>

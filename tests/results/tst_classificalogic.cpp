@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's load handler: grades, tally, record time, and the
 // pass-end showing that grades nothing.
 #include "core/exercise/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window on screen: its fixed size, what it shows after its load
 // handler, the blinking grade, PROSEGUI, and its modal opening over its owner.
 #include "core/exercise/modulo1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: answerValue on any bytes must not crash and must agree
 // with the independent reference reading.
 //   fuzz_answervalue -max_total_time=60

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Property tests of answerValue over many generated texts: any bytes at all,
 // texts made of the characters numbers are written with, and numbers built
 // with a known value. Every case is checked against an independent reading of

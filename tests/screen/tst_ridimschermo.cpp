@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen adaptation: design geometry stretched in proportion to the screen.
 #include "core/exercise/form1.h"
 #include "core/screen/twips.h"

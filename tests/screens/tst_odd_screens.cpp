@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the screen the offscreen platform was given (HiDPI, 5:4,
 // 4K, portrait): it fills the screen, its texts fit their controls and the
 // strips stay countable. With FRAZIONI_SHOTS set to a folder, it also saves

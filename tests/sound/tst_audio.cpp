@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which cue file each call of the sound module asks the player for, and the
 // fairness of the right-answer draw.
 #include "core/sound/audio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cue files shipped with the program, as they lie beside the built
 // executable: one for each cue the program plays and no other, each a 16-bit
 // PCM WAV that the real player plays sample for sample rather than refusing

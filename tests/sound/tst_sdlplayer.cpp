@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real player with no sound card: SDL's "disk" driver (set in the test's
 // environment) writes the mixed output, 16-bit interleaved at the rate the
 // player asked for, to a file, and the tests look for each cue's exact samples in it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference pictures of the windows at 1024 x 768, compared with what the
 // windows paint now. The comparison forgives the soft edges of anti-aliased
 // text but not a control that moved, went missing or changed colour.

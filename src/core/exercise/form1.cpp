@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the exercise window and the sequencer that puts the questions.
 #include "core/exercise/form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer handlers: clicks on segments, answer labels and rectangles, and
 // the typed answers of Text1 and Inp1..Inp4.
 #include "core/exercise/form1.h"

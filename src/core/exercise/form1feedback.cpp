@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feedback on each answer, the counters, the question timer, the results
 // window and the end of the program.
 #include "core/exercise/form1.h"

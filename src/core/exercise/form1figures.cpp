@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing, hiding and laying out the figures of the exercise window.
 #include "core/exercise/form1.h"
 

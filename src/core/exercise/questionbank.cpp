@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed bank of 42 questions, one line a question, in row order.
 #include "core/exercise/modulo1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the segment strips and of the rectangle outlines, in twips.
 //
 // Every value is worked out in double and stored as single precision when it

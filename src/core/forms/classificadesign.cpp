@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design of the results window.
 #include "core/forms/classificadesign.h"
 

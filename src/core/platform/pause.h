@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The feedback pause: returns when `seconds` have gone by on the clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The screen's size in twips (1/1440 inch): logical pixels x 1440 / logical dpi,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load handler of the results window: the grade of the series, the tally
 // of grades and the record time.
 #include "core/results/classificalogic.h"
