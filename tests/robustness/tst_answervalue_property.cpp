@@ -143,14 +143,14 @@ Built buildNumber(Generator& g) {
         fraction = std::string(g.below(4), '0');
         break;
     case 2: // exactly a half: the even neighbour
-        fraction = "5" + std::string(g.below(6), '0');
+        fraction = std::string(1, '5').append(g.below(6), '0');
         rounded = whole % 2 == 0 ? whole : whole + 1;
         break;
     case 3: // just below a half
-        fraction = "4" + std::string(g.below(30), '9');
+        fraction = std::string(1, '4').append(g.below(30), '9');
         break;
     case 4: // just above a half
-        fraction = "5" + std::string(g.below(30), '0') + "1";
+        fraction = std::string(1, '5').append(g.below(30), '0').append(1, '1');
         rounded = whole + 1;
         break;
     default: // anything from 0.6 up to just below 1

@@ -82,7 +82,7 @@ void Form1::VIA_Click() {
         return;
 
     // Restart the question clock.
-    stage_[Ctl::LbTempo].text = "0";
+    mostraContatore(Ctl::LbTempo, 0);
     m_.tempodomanda = s_.clock.seconds();
     stage_[Ctl::LbTempo].visible = true;
 
