@@ -49,7 +49,7 @@ struct LogicHarness {
     void typeInto(Ctl box, const std::string& text);
 
     FakeClock clock;
-    SeededRandom random;
+    ClockSeededRandom random;
     FakePause pause;
     FakeScreen screen;
     FakePlayer player;

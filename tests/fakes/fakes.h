@@ -2,8 +2,9 @@
 #pragma once
 
 // Test doubles for the platform services: a clock that moves only when told,
-// a pause that moves it on, a screen of any size, a generator with a fixed
-// seed and a player that only remembers what it was asked to play.
+// a pause that moves it on (and lets a test act while it holds), a screen of
+// any size and a player that only remembers what it was asked to play. The
+// real generator, ClockSeededRandom, is used as it is, with a fixed seed.
 
 #include "core/platform/clock.h"
 #include "core/platform/pause.h"
@@ -11,6 +12,7 @@
 #include "core/platform/screen.h"
 #include "core/sound/soundplayer.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,14 +27,18 @@ class FakeClock final : public Clock {
     double now_;
 };
 
-// Returns at once, moving the fake clock on by the length of the pause.
+// Returns at once, moving the fake clock on by the length of the pause;
+// `during` runs first, while the pause holds the program.
 class FakePause final : public Pause {
   public:
     explicit FakePause(FakeClock& clock) : clock_(clock) {}
     void wait(double seconds) override {
         ++count;
+        if (during)
+            during();
         clock_.advance(seconds);
     }
+    std::function<void()> during;
     int count = 0;
 
   private:
@@ -41,35 +47,18 @@ class FakePause final : public Pause {
 
 class FakeScreen final : public Screen {
   public:
-    FakeScreen(int widthPx, int heightPx, double twipsPerPixel = 15)
-        : width_(widthPx), height_(heightPx), tpp_(twipsPerPixel) {}
-    double widthTwips() const override { return width_ * tpp_; }
-    double heightTwips() const override { return height_ * tpp_; }
-    double twipsPerPixel() const override { return tpp_; }
-    void resize(int widthPx, int heightPx) {
-        width_ = widthPx;
-        height_ = heightPx;
-    }
+    FakeScreen(int widthPx, int heightPx) : width_(widthPx), height_(heightPx) {}
+    double widthTwips() const override { return width_ * 15.0; }
+    double heightTwips() const override { return height_ * 15.0; }
+    double twipsPerPixel() const override { return 15; }
 
   private:
     int width_;
     int height_;
-    double tpp_;
 };
 
 class FakePlayer final : public SoundPlayer {
   public:
     void play(const std::string& path) override { played.push_back(path); }
     std::vector<std::string> played;
-};
-
-// A real generator with a fixed seed, reseeded from the fake clock.
-class SeededRandom final : public Random {
-  public:
-    SeededRandom(const Clock& clock, unsigned seed) : inner_(clock, seed) {}
-    void randomize() override { inner_.randomize(); }
-    double next() override { return inner_.next(); }
-
-  private:
-    ClockSeededRandom inner_;
 };

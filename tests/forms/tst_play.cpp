@@ -176,7 +176,7 @@ void TestPlay::autoRepeatedEnterJudgesNothing() {
 void TestPlay::clickDuringThePauseIsDropped() {
     // Faults pinned: clicks made during the pause must not be replayed after it.
     FastClock clock;
-    SeededRandom random(clock, 1);
+    ClockSeededRandom random(clock, 1);
     EventLoopPause pause(clock);
     FakeScreen screen(1024, 768);
     FakePlayer player;

@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <functional>
-
 // The text a label, box or button shows.
 inline QString controlText(const QWidget* w) {
     if (auto* l = qobject_cast<const QLabel*>(w))
@@ -27,23 +25,6 @@ inline QString controlText(const QWidget* w) {
         return b->text();
     return {};
 }
-
-// A pause that lets the test look at the window while it is held.
-class HookPause final : public Pause {
-  public:
-    explicit HookPause(FakeClock& clock) : clock_(clock) {}
-    void wait(double seconds) override {
-        ++count;
-        if (during)
-            during();
-        clock_.advance(seconds);
-    }
-    std::function<void()> during;
-    int count = 0;
-
-  private:
-    FakeClock& clock_;
-};
 
 struct WindowHarness {
     explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1)
@@ -91,8 +72,8 @@ struct WindowHarness {
     bool visible(Ctl id) const { return window.control(id)->isVisible(); }
 
     FakeClock clock;
-    SeededRandom random;
-    HookPause pause;
+    ClockSeededRandom random;
+    FakePause pause;
     FakeScreen screen;
     FakePlayer player;
     Audio audio;

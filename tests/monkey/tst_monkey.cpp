@@ -73,7 +73,7 @@ struct MonkeyHarness {
     }
 
     FakeClock clock;
-    SeededRandom random;
+    ClockSeededRandom random;
     ShortPause pause;
     FakeScreen screen;
     FakePlayer player;

@@ -198,7 +198,7 @@ class ClassificaLogicTest : public QObject {
     void passEndRightAfterASeriesEndGradesNothing() {
         FakeClock clock;
         FakePause pause{clock};
-        SeededRandom random{clock, 7};
+        ClockSeededRandom random{clock, 7};
         FakeScreen screen{1024, 768};
         FakePlayer player;
         Audio audio{player, random, "/nonexistent"};

@@ -36,7 +36,7 @@ struct RealScreenWindow {
         QApplication::processEvents();
     }
     FakeClock clock;
-    SeededRandom random;
+    ClockSeededRandom random;
     FakePause pause;
     QtScreen screen;
     FakePlayer player;

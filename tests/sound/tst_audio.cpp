@@ -134,7 +134,7 @@ class AudioTest : public QObject {
         QFETCH(double, share);
         QFETCH(bool, fair);
         FakeClock clock;
-        SeededRandom seeded(clock, kSeed);
+        ClockSeededRandom seeded(clock, kSeed);
         ScriptedRandom random([&] { return seeded.next() * share; }, &seeded);
         FakePlayer player;
         Audio audio(player, random, "/app");
