@@ -35,11 +35,13 @@ struct LogicHarness final : Form1View {
     }
     void termina() override { ++terminations; }
 
-    // Puts question `row` through the sequencer, every other one of the pass being done.
+    // Puts question `row` through the sequencer, as the first of its pass.
     void putQuestion(int row) {
         modulo.domandefatte.fill(1);
         modulo.domandefatte[static_cast<std::size_t>(row)] = 0;
         form.VIA_Click();
+        modulo.domandefatte.fill(0);
+        modulo.domandefatte[static_cast<std::size_t>(row)] = 1;
     }
     TipoDomanda kind() const {
         return static_cast<TipoDomanda>(static_cast<int>(cellNumber(modulo.domande(modulo.ndomanda, 0))));

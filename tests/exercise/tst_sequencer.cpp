@@ -80,7 +80,8 @@ class TestSequencer : public QObject {
     // second showing graded an empty series: an "ottimo!!!" dot and a record of ~0 s.
     void seriesAndPassEndingTogetherShowTheResultsTwiceGradingOnlyTheSeries() {
         LogicHarness h(5, 1024, 768);
-        h.putQuestion(0);       // "type 8", the last question of the pass
+        h.putQuestion(0); // "type 8", made the last question of the pass
+        h.modulo.domandefatte.fill(1);
         h.modulo.nrisposte = 9; // nine answers of this series judged right
         h.clock.advance(44.37); // the answer's pause brings the series to 45,37 s
         h.answerRight();
