@@ -1,27 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The layout of the segment strips and rectangle outlines, in twips.
-#include "core/figures/figuregeometry.h"
+// The layout of the segment strips and rectangle outlines in twips, the colours
+// of their pieces, and the figures each question puts on the stage.
+#include "../exercise/harness.h"
+#include "core/figures/piecelook.h"
 
 #include <QTest>
 
 #include <limits>
-#include <vector>
 
 Q_DECLARE_METATYPE(Cell)
-Q_DECLARE_METATYPE(FrameSize)
 
 namespace {
 
 constexpr double kW = 12000; // screen width of the worked examples
-constexpr float kThick = 60; // thickness of an outline's sides
-constexpr float kInset = 62; // how far an outline's bases sit inside its height sides
 
-Cell whole(int n) {
-    return Cell{static_cast<std::int16_t>(n)};
-}
-
-// The pieces of a row up to its last visible one: a hidden piece among them, or a
-// visible one left over from an earlier layout, makes the comparison fail.
+// The pieces up to the last visible one: a hidden piece among them, or one left
+// visible from an earlier layout, makes a comparison fail.
 template <std::size_t N> std::vector<PieceGeometry> shown(const std::array<PieceGeometry, N>& row) {
     std::size_t end = N;
     while (end > 0 && !row[end - 1].visible)
@@ -34,159 +28,163 @@ template <std::size_t N> std::vector<PieceGeometry> shown(const std::array<Piece
 class TestFigureGeometry : public QObject {
     Q_OBJECT
   private slots:
-    // Doubling the screen width doubles every length of a strip.
+    // A unit is W/20 with a gap of W/200: at W = 12000, 600 and 60, so 4740 for 8 units.
     void stripHasTheWorkedExampleSizes_data() {
         QTest::addColumn<double>("screen");
         QTest::addColumn<bool>("upright");
         QTest::addColumn<Cell>("count");
-        QTest::addColumn<int>("units");
-        QTest::newRow("segment 1, 8 units") << kW << false << whole(8) << 8;
-        QTest::newRow("segment 2, 10 units") << kW << false << whole(10) << 10;
-        QTest::newRow("segment 3, 6 units") << kW << false << whole(6) << 6;
-        QTest::newRow("count as single") << kW << false << Cell{8.0f} << 8;
-        QTest::newRow("upright, 8 units") << kW << true << whole(8) << 8;
-        QTest::newRow("upright, one unit") << kW << true << whole(1) << 1;
-        QTest::newRow("screen twice as wide") << 2 * kW << false << whole(8) << 8;
-        QTest::newRow("upright, screen twice as wide") << 2 * kW << true << whole(10) << 10;
+        QTest::addColumn<float>("unit");
+        QTest::newRow("8 units") << kW << false << integer(8) << 600.0f;
+        QTest::newRow("8 as a single, screen twice as wide")
+            << 2 * kW << false << Cell{8.0f} << 1200.0f;
+        QTest::newRow("upright, 10 units") << kW << true << integer(10) << 600.0f;
+        QTest::newRow("upright, 1 unit") << kW << true << integer(1) << 600.0f;
     }
     void stripHasTheWorkedExampleSizes() {
-        QFETCH(double, screen);
         QFETCH(bool, upright);
         QFETCH(Cell, count);
-        QFETCH(int, units);
+        QFETCH(float, unit);
         SegmentFigure f;
-        dimensionaSegmento(f, kW, whole(1), whole(10)); // its pieces must not linger
-        dimensionaSegmento(f, screen, whole(upright ? 0 : 1), count);
-        // At 12000 twips a unit is 600 with a gap of 60: 4740 for 8 units.
-        const auto unit = static_cast<float>(screen / 20);
+        dimensionaSegmento(f, kW, integer(1), integer(10)); // its pieces must not linger
+        QFETCH(double, screen);
+        dimensionaSegmento(f, screen, integer(upright ? 0 : 1), count);
+        const auto units = static_cast<float>(cellNumber(count));
         const float gap = unit / 10;
-        const float length = unit * static_cast<float>(units) - gap;
+        const float length = unit * units - gap; // 4740 for 8 units of 600
         QCOMPARE(f.frame, (upright ? FrameSize{true, gap, length} : FrameSize{true, length, gap}));
         std::vector<PieceGeometry> expected;
-        for (int i = 0; i < units; ++i) {
-            const float at = unit * static_cast<float>(i); // 0, 600, ... 4200
+        for (float at = 0; at < unit * units; at += unit)
             expected.push_back(upright ? PieceGeometry{true, 0, at, gap, unit - gap}
                                        : PieceGeometry{true, at, 0, unit - gap, gap});
-        }
         QCOMPARE(shown(f.pieces), expected);
     }
 
-    void otherOrientationOnlyShowsTheFrame() {
-        SegmentFigure f;
-        dimensionaSegmento(f, kW, whole(1), whole(6));
-        f.frame.visible = false;
-        const SegmentFigure before = f;
-        for (const Cell& o : {whole(2), whole(-1), Cell{0.5f}}) {
-            dimensionaSegmento(f, kW, o, whole(10));
-            QCOMPARE(f.pieces, before.pieces);
-            QCOMPARE(f.frame, (FrameSize{true, before.frame.width, before.frame.height}));
-        }
-    }
-
-    // On a wider screen the unit lengths double; the side thickness and the
-    // offsets built on it (62, 140) are fixed layout values.
+    // The longer side is W/6 in units; sides are 60 thick, bases sit 62 inside the
+    // height sides, and the frame is 140 wider than the base.
     void rectangleHasTheWorkedExampleSizes_data() {
         QTest::addColumn<double>("screen");
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::addColumn<double>("unit");
-        QTest::addColumn<FrameSize>("frame");
-        // Question 25's right pieces sit at Left 2062, its bottom pieces at Top 1438.
-        QTest::newRow("question 25, 3 x 4") << kW << 3 << 4 << 500.0 << FrameSize{true, 2140, 1500};
-        QTest::newRow("question 34 left, 6 x 4")
-            << kW << 6 << 4 << 2000.0 / 6
-            << FrameSize{true, static_cast<float>(8000.0 / 6 + 140), 2000};
-        QTest::newRow("question 34 middle, 2 x 1")
-            << kW << 2 << 1 << 1000.0 << FrameSize{true, 1140, 2000};
-        QTest::newRow("question 34 right, 1 x 2")
-            << kW << 1 << 2 << 1000.0 << FrameSize{true, 2140, 1000};
-        QTest::newRow("full sides 8 x 8") << kW << 8 << 8 << 250.0 << FrameSize{true, 2140, 2000};
-        QTest::newRow("question 25, screen twice as wide")
-            << 2 * kW << 3 << 4 << 1000.0 << FrameSize{true, 4140, 3000};
-        QTest::newRow("6 x 4, screen twice as wide")
-            << 2 * kW << 6 << 4 << 4000.0 / 6
-            << FrameSize{true, static_cast<float>(16000.0 / 6 + 140), 4000};
+        QTest::newRow("question 25, 3 x 4") << kW << 3 << 4 << 500.0;
+        QTest::newRow("6 x 4") << kW << 6 << 4 << 2000.0 / 6;
+        QTest::newRow("1 x 2") << kW << 1 << 2 << 1000.0;
+        QTest::newRow("8 x 8, screen twice as wide") << 2 * kW << 8 << 8 << 500.0;
     }
     void rectangleHasTheWorkedExampleSizes() {
-        QFETCH(double, screen);
         QFETCH(int, a);
         QFETCH(int, b);
         QFETCH(double, unit);
-        QFETCH(FrameSize, frame);
         RectangleFigure f;
-        dimensionaRettangolo(f, kW, whole(8), whole(8), whole(2500)); // every piece shown before
-        dimensionaRettangolo(f, screen, whole(a), whole(b), whole(2500));
-        QCOMPARE(f.frame, frame);
-
+        dimensionaRettangolo(f, kW, integer(8), integer(8), integer(2500)); // all shown before
+        QFETCH(double, screen);
+        dimensionaRettangolo(f, screen, integer(a), integer(b), integer(2500));
         const auto u = static_cast<float>(unit);
+        QCOMPARE(f.frame, (FrameSize{true, static_cast<float>(b * unit + 140),
+                                     static_cast<float>(a * unit)}));
         std::vector<PieceGeometry> left, right, bottom, top;
         for (int i = 0; i < a; ++i) {
-            const auto y = static_cast<float>(i * unit);
-            left.push_back({true, 0, y, kThick, u});
-            right.push_back({true, static_cast<float>(b * unit + kInset), y, kThick, u});
+            left.push_back({true, 0, static_cast<float>(i * unit), 60, u});
+            right.push_back(
+                {true, static_cast<float>(b * unit + 62), static_cast<float>(i * unit), 60, u});
         }
         for (int i = 0; i < b; ++i) {
-            const auto x = static_cast<float>(i * unit + kInset);
-            bottom.push_back({true, x, static_cast<float>(a * unit - kInset), u, kThick});
-            top.push_back({true, x, 0, u, kThick});
+            bottom.push_back({true, static_cast<float>(i * unit + 62),
+                              static_cast<float>(a * unit - 62), u, 60});
+            top.push_back({true, static_cast<float>(i * unit + 62), 0, u, 60});
         }
-        QCOMPARE(shown(f.altezza1), left);
-        QCOMPARE(shown(f.altezza2), right);
-        QCOMPARE(shown(f.base1), bottom);
-        QCOMPARE(shown(f.base2), top);
+        QVERIFY(shown(f.altezza1) == left && shown(f.altezza2) == right);
+        QVERIFY(shown(f.base1) == bottom && shown(f.base2) == top);
     }
 
-    // Counts the piece arrays cannot hold never come from the bank; called so, the
-    // procedures must hide every piece (no crash, no division by zero, no index
-    // outside the arrays) and show the frame empty at the size it had.
+    // Such counts never come from the bank; called so, the layout hides every piece
+    // (no crash, no division by zero, no index outside the arrays) and shows the
+    // frame empty at the size it had. Another orientation leaves the pieces alone.
     void countsThePiecesCannotShowAreRefused_data() {
-        QTest::addColumn<bool>("rectangle");
-        QTest::addColumn<Cell>("a"); // a strip's count, a rectangle's height
-        QTest::addColumn<Cell>("b"); // a rectangle's base
-        QTest::addColumn<double>("screenWidth");
-        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::addColumn<int>("orientation"); // -1: a rectangle of a x b
+        QTest::addColumn<Cell>("a");
+        QTest::addColumn<Cell>("b");
+        QTest::addColumn<double>("screen");
         const double inf = std::numeric_limits<double>::infinity();
-        QTest::newRow("strip, zero units") << false << whole(0) << Cell{} << kW;
-        QTest::newRow("strip, eleven units") << false << whole(11) << Cell{} << kW;
-        QTest::newRow("strip, largest integer") << false << whole(32767) << Cell{} << kW;
-        QTest::newRow("strip, part of a unit") << false << Cell{2.5f} << Cell{} << kW;
-        QTest::newRow("strip, not a number") << false << Cell{nan} << Cell{} << kW;
-        QTest::newRow("strip, text") << false << Cell{std::string("8")} << Cell{} << kW;
-        QTest::newRow("strip, zero screen") << false << whole(8) << Cell{} << 0.0;
-        QTest::newRow("rectangle, zero height") << true << whole(0) << whole(4) << kW;
-        QTest::newRow("rectangle, nine high") << true << whole(9) << whole(4) << kW;
-        QTest::newRow("rectangle, nine wide") << true << whole(3) << whole(9) << kW;
-        QTest::newRow("rectangle, negative base") << true << whole(3) << whole(-1) << kW;
-        QTest::newRow("rectangle, empty cells") << true << Cell{} << Cell{} << kW;
-        QTest::newRow("rectangle, infinite screen") << true << whole(3) << whole(4) << inf;
+        QTest::newRow("strip, 0") << 1 << integer(0) << Cell{} << kW;
+        QTest::newRow("strip, 11") << 0 << integer(11) << Cell{} << kW;
+        QTest::newRow("strip, 2.5") << 1 << Cell{2.5f} << Cell{} << kW;
+        QTest::newRow("strip, NaN")
+            << 0 << Cell{std::numeric_limits<float>::quiet_NaN()} << Cell{} << kW;
+        QTest::newRow("strip, text") << 1 << Cell{std::string("8")} << Cell{} << kW;
+        QTest::newRow("strip, screen 0") << 1 << integer(8) << Cell{} << 0.0;
+        QTest::newRow("strip, screen -1") << 0 << integer(8) << Cell{} << -1.0;
+        QTest::newRow("orientation 2") << 2 << integer(8) << Cell{} << kW;
+        QTest::newRow("rectangle, 0 x 4") << -1 << integer(0) << integer(4) << kW;
+        QTest::newRow("rectangle, 9 x 4") << -1 << integer(9) << integer(4) << kW;
+        QTest::newRow("rectangle, 3 x 9") << -1 << integer(3) << integer(9) << kW;
+        QTest::newRow("rectangle, 3 x -1") << -1 << integer(3) << integer(-1) << kW;
+        QTest::newRow("rectangle, empty") << -1 << Cell{} << Cell{} << kW;
+        QTest::newRow("rectangle, infinite screen") << -1 << integer(3) << integer(4) << inf;
     }
-
     void countsThePiecesCannotShowAreRefused() {
-        QFETCH(bool, rectangle);
+        QFETCH(int, orientation);
         QFETCH(Cell, a);
         QFETCH(Cell, b);
-        QFETCH(double, screenWidth);
+        QFETCH(double, screen);
         const FrameSize before{false, 855, 3855};
-        if (rectangle) {
+        const FrameSize after{true, 855, 3855};
+        if (orientation < 0) {
             RectangleFigure f;
-            dimensionaRettangolo(f, kW, whole(8), whole(8), whole(2500));
+            dimensionaRettangolo(f, kW, integer(8), integer(8), integer(2500));
             f.frame = before;
-            dimensionaRettangolo(f, screenWidth, a, b, whole(2500));
-            QCOMPARE(f.frame, (FrameSize{true, before.width, before.height}));
-            for (const auto* side : {&f.altezza1, &f.altezza2, &f.base1, &f.base2})
-                QVERIFY(shown(*side).empty());
+            dimensionaRettangolo(f, screen, a, b, integer(2500));
+            QCOMPARE(f.frame, after);
+            QVERIFY(shown(f.altezza1).empty() && shown(f.altezza2).empty());
+            QVERIFY(shown(f.base1).empty() && shown(f.base2).empty());
             return;
         }
-        for (int o : {0, 1}) {
-            SegmentFigure f;
-            dimensionaSegmento(f, kW, whole(1), whole(10));
-            f.frame = before;
-            dimensionaSegmento(f, screenWidth, whole(o), a);
-            QCOMPARE(f.frame, (FrameSize{true, before.width, before.height}));
-            QVERIFY(shown(f.pieces).empty());
+        SegmentFigure f;
+        dimensionaSegmento(f, kW, integer(1), integer(6));
+        f.frame = before;
+        const auto pieces = f.pieces;
+        dimensionaSegmento(f, screen, integer(orientation), a);
+        QCOMPARE(f.frame, after);
+        QVERIFY(orientation == 2 ? f.pieces == pieces : shown(f.pieces).empty());
+    }
+
+    void eachQuestionPutsItsFiguresOnTheStage() {
+        LogicHarness h(1, 800, 600);
+        h.putQuestion(0); // strips of 8, 10 and 6 units
+        const Stage& s = h.form.stage();
+        const Ctl labels[] = {Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3};
+        for (std::size_t i = 0; i < 3; ++i) {
+            QCOMPARE(shown(s.segmenti[i].pieces).size(), std::size_t{i == 0   ? 8u
+                                                                     : i == 1 ? 10u
+                                                                              : 6u});
+            // Each strip's label reaches 200 twips past its frame.
+            QCOMPARE(s[labels[i]].geometry.width, s[kSegmentFrames[i]].geometry.width + 200);
         }
+        h.putQuestion(30); // 5 x 3 in FrRet1, 3 x 5 on its left in FrRet2, 3 x 7 in FrRet3
+        const int sides[3][2] = {{5, 3}, {3, 5}, {3, 7}};
+        for (std::size_t i = 0; i < 3; ++i) {
+            QCOMPARE(shown(s.rettangoli[i].altezza1).size(), std::size_t(sides[i][0]));
+            QCOMPARE(shown(s.rettangoli[i].base1).size(), std::size_t(sides[i][1]));
+        }
+    }
+
+    void neighbouringPiecesDifferAndTheTopSideOpensWithALightOrangeBorder() {
+        using namespace colour;
+        using S = RectangleSide;
+        const auto is = [](PieceLook l, Rgb fill, Rgb border) {
+            return l.fill == fill && l.border == border;
+        };
+        QVERIFY(is(segmentPieceLook(0), kRed, kRed) && is(segmentPieceLook(3), kBlue, kBlue));
+        for (S side : {S::Altezza1, S::Altezza2})
+            QVERIFY(is(rectanglePieceLook(side, 2), kOrange, kRed) &&
+                    is(rectanglePieceLook(side, 3), kBlue, kDarkBlue));
+        for (S side : {S::Base1, S::Base2})
+            QVERIFY(is(rectanglePieceLook(side, 4), kYellow, kYellow) &&
+                    is(rectanglePieceLook(side, 3), kDarkGreen, kDarkGreen));
+        QVERIFY(is(rectanglePieceLook(S::Base2, 0), kYellow, kLightOrange) &&
+                is(rectanglePieceLook(S::Base1, 0), kYellow, kYellow));
     }
 };
 
-QTEST_APPLESS_MAIN(TestFigureGeometry)
+QTEST_GUILESS_MAIN(TestFigureGeometry)
 #include "tst_figuregeometry.moc"
