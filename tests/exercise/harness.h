@@ -7,14 +7,12 @@
 #include "core/results/classificalogic.h"
 #include "core/sound/audio.h"
 #include "fakes/fakes.h"
-
 #include <vector>
 
 struct Showing {
     Giudizio giudizio;
     double seconds; // the series' length on the clock
     std::optional<double> top;
-    std::string avviso;
     ClassificaView shown;
 };
 
@@ -27,9 +25,9 @@ struct LogicHarness final : Form1View {
     }
     void aggiorna() override {}
     void mostraClassifica(std::optional<double> top) override {
-        showings.push_back({modulo.giudizio, clock.seconds() - modulo.temposerie, top,
-                            form.stage()[Ctl::avviso].text,
-                            caricaClassifica(modulo, clock.seconds())});
+        const double now = clock.seconds();
+        showings.push_back(
+            {modulo.giudizio, now - modulo.temposerie, top, caricaClassifica(modulo, now)});
     }
     void termina() override { ++terminations; }
 
