@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of the segment strips and rectangle outlines, in twips.
 #include "core/figures/figuregeometry.h"
-
 #include <QTest>
-
-Q_DECLARE_METATYPE(Cell)
-
-namespace {
 
 constexpr double kW = 12000; // the screen width of the worked examples
 
 // How many pieces show, all at the front; -1 when a shown one follows a hidden one.
-template <std::size_t N> int shown(const std::array<PieceGeometry, N>& row) {
+template <std::size_t N> static int shown(const std::array<PieceGeometry, N>& row) {
     const auto n = std::find_if(row.begin(), row.end(), [](auto& p) { return !p.visible; });
     return std::any_of(n, row.end(), [](auto& p) { return p.visible; }) ? -1 : n - row.begin();
 }
-
-} // namespace
 
 class TestFigureGeometry : public QObject {
     Q_OBJECT
@@ -50,40 +43,37 @@ class TestFigureGeometry : public QObject {
     // Such counts never come from the bank; given them, the layout hides every piece
     // (no crash, no division by zero, no index outside the arrays) and shows the
     // frame empty at the size it had. Another orientation leaves the pieces alone.
-    void countsThePiecesCannotShowAreRefused_data() {
-        QTest::addColumn<int>("orientation"); // -1: a rectangle of a x b
-        QTest::addColumn<Cell>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<double>("screen");
-        QTest::newRow("strip of 11") << 0 << integer(11) << 0 << kW;
-        QTest::newRow("strip of 2.5") << 1 << Cell{2.5f} << 0 << kW;
-        QTest::newRow("strip of NaN") << 0 << Cell{std::nanf("")} << 0 << kW;
-        QTest::newRow("strip on no screen") << 1 << integer(8) << 0 << 0.0;
-        QTest::newRow("strip laid out 2") << 2 << integer(8) << 0 << kW;
-        QTest::newRow("rectangle 0 x 4") << -1 << integer(0) << 4 << kW;
-        QTest::newRow("rectangle 9 x 4") << -1 << integer(9) << 4 << kW;
-        QTest::newRow("rectangle 3 x 9") << -1 << integer(3) << 9 << kW;
-        QTest::newRow("rectangle, endless screen") << -1 << integer(3) << 4 << HUGE_VAL;
-    }
     void countsThePiecesCannotShowAreRefused() {
-        QFETCH(int, orientation);
-        QFETCH(Cell, a);
-        QFETCH(int, b);
-        QFETCH(double, screen);
-        SegmentFigure s;
-        RectangleFigure r;
-        dimensionaSegmento(s, kW, integer(1), integer(6));
-        dimensionaRettangolo(r, kW, integer(8), integer(8), integer(2500));
-        s.frame = r.frame = {false, 855, 3855};
-        if (orientation < 0)
-            dimensionaRettangolo(r, screen, a, integer(b), integer(2500));
-        else
-            dimensionaSegmento(s, screen, integer(orientation), a);
-        QCOMPARE(orientation < 0 ? r.frame : s.frame, (FrameSize{true, 855, 3855}));
-        QCOMPARE(orientation < 0
-                     ? shown(r.altezza1) + shown(r.altezza2) + shown(r.base1) + shown(r.base2)
-                     : shown(s.pieces),
-                 orientation == 2 ? 6 : 0);
+        struct Row {
+            int orientation; // -1: a rectangle of a x b
+            Cell a;
+            int b;
+            double screen;
+        };
+        for (const Row& row : {Row{0, integer(11), 0, kW},
+                               {1, Cell{2.5f}, 0, kW},
+                               {0, Cell{std::nanf("")}, 0, kW},
+                               {1, integer(8), 0, 0.0},
+                               {2, integer(8), 0, kW},
+                               {-1, integer(0), 4, kW},
+                               {-1, integer(9), 4, kW},
+                               {-1, integer(3), 9, kW},
+                               {-1, integer(3), 4, HUGE_VAL}}) {
+            SegmentFigure s;
+            RectangleFigure r;
+            dimensionaSegmento(s, kW, integer(1), integer(6));
+            dimensionaRettangolo(r, kW, integer(8), integer(8), integer(2500));
+            s.frame = r.frame = {false, 855, 3855};
+            if (row.orientation < 0)
+                dimensionaRettangolo(r, row.screen, row.a, integer(row.b), integer(2500));
+            else
+                dimensionaSegmento(s, row.screen, integer(row.orientation), row.a);
+            QCOMPARE(row.orientation < 0 ? r.frame : s.frame, (FrameSize{true, 855, 3855}));
+            QCOMPARE(row.orientation < 0
+                         ? shown(r.altezza1) + shown(r.altezza2) + shown(r.base1) + shown(r.base2)
+                         : shown(s.pieces),
+                     row.orientation == 2 ? 6 : 0);
+        }
     }
 };
 

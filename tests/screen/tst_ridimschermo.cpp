@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The screen adaptation: the design stretched in proportion to the screen or
-// window, and twips to pixels.
+// The screen adaptation, and twips to pixels.
 #include "../exercise/harness.h"
 #include "core/screen/twips.h"
-
 #include <QTest>
 
 class TestRidimschermo : public QObject {
@@ -43,14 +41,13 @@ class TestRidimschermo : public QObject {
         QCOMPARE(g, (ScalableGeometry{10, 20, 30, 40, 8}));
     }
 
+    // Ten pieces of 22.5 twips in a frame at 7.5: each edge rounds on its own, so
+    // neighbours neither gap nor overlap, and the row ends at (7.5 + 225) / 15 -> 16.
     void pixelEdgesRoundFromAbsoluteTwips() {
-        // Ten pieces of 22.5 twips side by side in a frame at 7.5 twips: each edge
-        // rounds on its own, so the row ends where 232.5 twips end, at pixel 16.
         int right = 0;
         for (int i = 0; i < 10; ++i) {
             const PixelRect r = toPixels(7.5, 0, i * 22.5, 0, 22.5, 15, 15);
-            QCOMPARE(r.x, right);
-            right = r.x + r.width;
+            QCOMPARE(r.x, std::exchange(right, r.x + r.width));
         }
         QCOMPARE(right, 16 - 1); // the frame itself starts at pixel 1
     }
