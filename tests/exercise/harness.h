@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-
 // The exercise logic on the fake services. It is its own view: each results
 // showing runs the results window's load handler, as the real window does.
 #include "core/exercise/form1.h"
@@ -30,20 +29,15 @@ struct LogicHarness final : Form1View {
             {modulo.giudizio, now - modulo.temposerie, top, caricaClassifica(modulo, now)});
     }
     void termina() override { ++terminations; }
-
-    // Puts question `row` as the first of a pass.
-    void putQuestion(int row) {
+    void putQuestion(std::size_t row) { // as the first of a pass
         modulo.domandefatte.fill(1);
-        modulo.domandefatte[static_cast<std::size_t>(row)] = 0;
+        modulo.domandefatte[row] = 0;
         form.VIA_Click();
         modulo.domandefatte.fill(0);
-        modulo.domandefatte[static_cast<std::size_t>(row)] = 1;
+        modulo.domandefatte[row] = 1;
     }
-    TipoDomanda kind() const {
-        return static_cast<TipoDomanda>(cellNumber(modulo.domande(modulo.ndomanda, 0)));
-    }
-    // One answer, right or wrong; a four-box question takes it in its first open
-    // box. Right clicks on segments go to the frames, wrong ones to the labels.
+    int kind() const { return static_cast<int>(cellNumber(modulo.domande(modulo.ndomanda, 0))); }
+    // One answer (into the first open box of four); right segment clicks hit frames.
     void answer(bool right) {
         using C = void (Form1::*)();
         static constexpr C kClicks[] = {
@@ -53,10 +47,10 @@ struct LogicHarness final : Form1View {
             &Form1::FrRet2_Click,      &Form1::FrRet1_Click,      &Form1::FrRet3_Click};
         static constexpr Ctl kBoxes[] = {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
         const int e = static_cast<int>(cellNumber(modulo.soluzioni(modulo.ndomanda, 1)));
-        const int click = (right ? e : e % 3 + 1) - 1;
-        const auto k = static_cast<int>(kind());
+        const int k = kind(); // 2, 3 and 6 are answered by a click
+        const int at = std::array{0, 0, 3 * !right, 6, 0, 0, 9}[k] + (right ? e : e % 3 + 1) - 1;
         if (k == 2 || k == 3 || k == 6)
-            return (form.*kClicks[(k == 2 ? (right ? 0 : 3) : k == 3 ? 6 : 9) + click])();
+            return (form.*kClicks[at])();
         int i = 0; // the box: Text1, or the first open one of Inp1..Inp4
         while (k == 4 && !(form.stage()[kBoxes[i]].visible && form.stage()[kBoxes[i]].enabled))
             ++i;
@@ -65,10 +59,9 @@ struct LogicHarness final : Form1View {
         form.KeyPress(kBoxes[i], enter);
     }
     void answerRight() { // every box of a four-box question
-        for (int i = kind() == TipoDomanda::QuattroMisure ? 4 : 1; i > 0; --i)
+        for (int i = kind() == 4 ? 4 : 1; i > 0; --i)
             answer(true);
     }
-
     FakeClock clock;
     ClockSeededRandom random;
     FakePause pause;

