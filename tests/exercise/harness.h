@@ -58,10 +58,6 @@ struct LogicHarness final : Form1View {
         int enter = kTastoInvio;
         form.KeyPress(kBoxes[i], enter);
     }
-    void answerRight() { // every box of a four-box question
-        for (int i = kind() == 4 ? 4 : 1; i > 0; --i)
-            answer(true);
-    }
     FakeClock clock;
     ClockSeededRandom random;
     FakePause pause;

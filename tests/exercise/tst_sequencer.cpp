@@ -26,7 +26,8 @@ class TestSequencer : public QObject {
                 errors += wrongs;
                 for (int w = 0; w < wrongs; ++w)
                     h.answer(false);
-                h.answerRight();
+                for (int box = h.kind() == 4 ? 4 : 1; box > 0; --box) // the right answer
+                    h.answer(true);
                 if (count >= 10 || passEnd)
                     expected.push_back({giudizioPerErrori(errors), count});
                 if (count >= 10 && passEnd) // shown again at the pass end, grading nothing
@@ -34,7 +35,6 @@ class TestSequencer : public QObject {
                 if (count >= 10 || passEnd)
                     count = errors = 0;
                 QCOMPARE(h.showings.size(), expected.size());
-                QVERIFY(h.modulo.nrisposte == count && h.modulo.nerrori == errors);
                 // Each pass puts every question once; the last one is not in the next.
                 if (passEnd) {
                     QCOMPARE(pass.size(), std::size_t{42});
@@ -56,7 +56,7 @@ class TestSequencer : public QObject {
         h.modulo.domandefatte.fill(1);
         h.modulo.nrisposte = 9; // nine answers of this series judged right
         h.clock.advance(44.37); // the answer's pause brings the series to 45,37 s
-        h.answerRight();
+        h.answer(true);
         QCOMPARE(h.showings.size(), std::size_t{2});
         QVERIFY(h.showings[0].giudizio == Giudizio::Ottimo && !h.showings[0].top);
         QCOMPARE(h.showings[0].shown.nuovoRecord, std::string("Nuovo Record!"));

@@ -6,7 +6,7 @@
 class TestRidimschermo : public QObject {
     Q_OBJECT
   private slots:
-    void layoutStretchesToScreenAndWindowWithoutNaNComesBackAndWaitsForStartUp() {
+    void layoutStretchesToScreenAndWindowWithoutNaNAndComesBack() {
         // On 1024 x 768, Frame1 (0, 8055, 12075, 990) and a 20.25-point font become:
         LogicHarness h(1, 1024, 768);
         const Stage start = h.form.stage();
@@ -24,13 +24,20 @@ class TestRidimschermo : public QObject {
                                    645.f * ht / 602, 21.75f * std::min(w / 804.f, ht / 602.f)}));
         }
         QVERIFY(h.form.stage().controls == start.controls);
-        Ridimschermo early; // resized before its start-up pass: nothing moves
-        WindowGeometry window{0, 12060, 9030, 0};
-        ScalableGeometry g{10, 20, 30, 40, 8};
-        early.formdaridim = &window;
-        early.controlli = {nullptr, &g};
-        early.ridimensiona();
-        QCOMPARE(g, (ScalableGeometry{10, 20, 30, 40, 8}));
+        for (auto [dw, dh] : {std::pair{0.f, 9030.f}, {12060.f, 0.f}}) { // a design of no size
+            Ridimschermo r;
+            WindowGeometry window{0, dw, dh, 0};
+            ScalableGeometry g{10, 20, 30, 40, 8};
+            r.ncontrolli = 1;
+            r.preparatabelle();
+            r.formdaridim = &window;
+            r.controlli[1] = &g;
+            r.adattaschermo(FakeScreen(804, 602));
+            const ScalableGeometry before = g;
+            window = {2, 2 * dw + 1, 2 * dh + 1, 0};
+            r.ridimensiona(); // nothing to scale from, so nothing moves
+            QCOMPARE(g, before);
+        }
     }
 };
 
