@@ -48,8 +48,7 @@ struct LogicHarness final : Form1View {
         static constexpr Ctl kBoxes[] = {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
         const int e = static_cast<int>(cellNumber(modulo.soluzioni(modulo.ndomanda, 1)));
         const int k = kind(); // 2, 3 and 6 are answered by a click
-        const int at =
-            std::array{0, 0, 3 * !right, 6, 0, 0, 9}[k] + (right ? e : (e + 1) % 3 + 1) - 1;
+        const int at = std::array{0, 0, 3 * !right, 6, 0, 0, 9}[k] + (right ? e - 1 : (e + 1) % 3);
         if (k == 2 || k == 3 || k == 6)
             return (form.*kClicks[at])();
         int i = 0; // the box: Text1, or the first open one of Inp1..Inp4
