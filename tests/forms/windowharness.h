@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The real exercise window with fake platform services, and ways to put a
-// chosen question and to find its controls.
+// The real exercise window with fake platform services (or a real pause or
+// screen in their place), ways to put a chosen question and to act on its
+// controls as the pupil does, and a check of the figures it paints.
 
 #include "core/sound/audio.h"
 #include "fakes/fakes.h"
@@ -13,7 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegion>
 #include <QTest>
+
+#include <algorithm>
 
 // The text a label, box or button shows.
 inline QString controlText(const QWidget* w) {
@@ -21,55 +25,46 @@ inline QString controlText(const QWidget* w) {
         return l->text();
     if (auto* e = qobject_cast<const QLineEdit*>(w))
         return e->text();
-    if (auto* b = qobject_cast<const QPushButton*>(w))
-        return b->text();
-    return {};
+    auto* b = qobject_cast<const QPushButton*>(w);
+    return b ? b->text() : QString();
 }
 
 struct WindowHarness {
-    explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1)
+    explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1,
+                           Pause* realPause = nullptr, const Screen* realScreen = nullptr)
         : random(clock, seed), pause(clock), screen(widthPx, heightPx),
           audio(player, random, "/app"),
-          window(PlatformServices{clock, random, pause, screen, audio}) {
+          window(PlatformServices{clock, random, realPause ? *realPause : pause,
+                                  realScreen ? *realScreen : screen, audio}) {
         window.setTerminator([this] { ++terminations; });
         window.start(false);
     }
 
-    // Presses VIA with only question `row` left to draw, then leaves the pass
-    // as if that question were its first, so answering it ends no pass.
+    // Puts question `row` as if it were the first of its pass, so answering it
+    // ends no pass: VIA (pressed from code once hidden) can draw only that one.
     void putQuestion(int row) {
         auto& fatte = window.modulo().domandefatte;
         fatte.fill(1);
-        fatte[static_cast<std::size_t>(row)] = 0;
-        // After the first question VIA is hidden; the sequencer then runs as
-        // the answer handlers run it.
-        if (visible(Ctl::VIA))
-            click(Ctl::VIA);
-        else
-            static_cast<QPushButton*>(window.control(Ctl::VIA))->click();
+        fatte[std::size_t(row)] = 0;
+        static_cast<QPushButton*>(window.control(Ctl::VIA))->click();
         fatte.fill(0);
-        fatte[static_cast<std::size_t>(row)] = 1;
+        fatte[std::size_t(row)] = 1;
     }
 
     void click(Ctl id, QPoint at = {}) const {
         QWidget* w = window.control(id);
         QTest::mouseClick(w, Qt::LeftButton, {}, at.isNull() ? w->rect().center() : at);
     }
-
     // Types `text` into a box and presses Enter, as the pupil does.
     void type(Ctl box, const QString& text) const {
-        QWidget* w = window.control(box);
-        QTest::keyClicks(w, text);
-        QTest::keyClick(w, Qt::Key_Return);
+        QTest::keyClicks(window.control(box), text);
+        QTest::keyClick(window.control(box), Qt::Key_Return);
     }
-
     QString text(Ctl id) const { return controlText(window.control(id)); }
-
-    FigureFrame* frame(const char* name) const {
-        return window.findChild<FigureFrame*>(QString::fromLatin1(name));
-    }
-
+    // "answers/errors" as the counters show them.
+    QString counters() const { return text(Ctl::LbRisposte) + '/' + text(Ctl::LbErrori); }
     bool visible(Ctl id) const { return window.control(id)->isVisible(); }
+    FigureFrame* frame(Ctl id) const { return static_cast<FigureFrame*>(window.control(id)); }
 
     FakeClock clock;
     ClockSeededRandom random;
@@ -80,3 +75,40 @@ struct WindowHarness {
     Form1Window window;
     int terminations = 0;
 };
+
+// Checks what a figure frame paints: a strip of `a` units filling the frame with
+// a visible gap between each two (b == 0), or the closed outline of a rectangle
+// `a` units high and `b` wide; all its units one length to within a pixel.
+inline void checkFigure(const FigureFrame* f, int a, int b) {
+    const auto& p = f->pieces();
+    QCOMPARE(int(p.size()), b == 0 ? a : 2 * (a + b));
+    std::vector<int> units;
+    std::vector<int> gaps;
+    QRegion painted;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        units.push_back(b > 0 && i < std::size_t(2 * a) ? p[i].rect.height() : p[i].rect.width());
+        if (i > 0)
+            gaps.push_back(p[i].rect.left() - p[i - 1].rect.right() - 1);
+        // Rounding may leave a one-pixel seam where a base meets the left side.
+        painted += b > 0 && i >= std::size_t(2 * a) ? p[i].rect.adjusted(-1, 0, 0, 0) : p[i].rect;
+    }
+    const auto [shortest, longest] = std::minmax_element(units.begin(), units.end());
+    QVERIFY(*longest - *shortest <= 1);
+    const QRect all = painted.boundingRect();
+    if (b == 0) {
+        const auto [narrowest, widest] = std::minmax_element(gaps.begin(), gaps.end());
+        QVERIFY(*narrowest >= 1 && *widest - *narrowest <= 1);
+        QCOMPARE(all, f->rect());
+        return;
+    }
+    // Left side, right side, bottom, top: the sides run the frame's height and
+    // the bases close the ring between them, the bottom one within a pixel of the edge.
+    QVERIFY(f->rect().contains(all) && all.top() == 0 && all.bottom() + 1 == f->height());
+    const QRect& bottom = p[std::size_t(2 * a)].rect;
+    QVERIFY(all.bottom() - bottom.bottom() <= 1);
+    QRect outer = all;
+    outer.setBottom(bottom.bottom());
+    const QRect inner = outer.adjusted(p[0].rect.width(), p.back().rect.height(),
+                                       -p[std::size_t(a)].rect.width(), -bottom.height());
+    QCOMPARE(painted.intersected(outer), QRegion(outer).subtracted(inner));
+}

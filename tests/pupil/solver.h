@@ -6,20 +6,19 @@
 
 #include "core/exercise/modulo1.h"
 
-#include <QString>
+#include <QList>
+#include <QStringList>
 
-#include <array>
 #include <utility>
 
 struct QuestionOnScreen {
     TipoDomanda kind{};
     QString text;
-    std::array<QString, 3> captions;               // LbRisposta1..3
-    std::array<int, 3> segments{8, 10, 6};         // units of segments 1, 2, 3
-    std::array<std::pair<int, int>, 3> rectangles; // (height, base), left to right
+    QStringList captions;                  // LbRisposta1..3
+    QList<int> segments;                   // units of segments 1, 2, 3
+    QList<std::pair<int, int>> rectangles; // (height, base), left to right
 };
 
-// The right answer: the number to type (for four measures, the unit), or the
-// position 1..3 to click. -1 when the question cannot be worked out, 0 when
-// more than one choice fits.
+// The number to type (for four measures, the unit), or the place 1..3 to
+// click; -1 when nothing fits, 0 when more than one choice fits.
 int solve(const QuestionOnScreen& q);

@@ -1,209 +1,152 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil plays the whole first pass of the bank through the real windows,
 // with keys and clicks only, reading every question and every results window
-// from the screen. Only the one-second pause is replaced, through its interface.
-#include "solver.h"
-
+// from the screen and working each answer out from the question's words and
+// figures, so a stored answer that does not follow from them fails here.
 #include "../forms/windowharness.h"
 #include "core/results/classificalogic.h"
-#include "skin/figures/figureframe.h"
+#include "solver.h"
 
 #include <QApplication>
-#include <QDialog>
 
 #include <set>
 
 namespace {
 
-const char* const kRows[] = {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente", "ShOccorre"};
-constexpr Ctl kRectanglesLeftToRight[] = {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3};
+using enum TipoDomanda;
 constexpr Ctl kSegments[] = {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
 constexpr Ctl kLabels[] = {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3};
+constexpr Ctl kRectangles[] = {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3}; // left to right
 constexpr Ctl kBoxes[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4};
-constexpr int kFactors[] = {1, 8, 10, 6};
+constexpr int kFactors[] = {1, 8, 10, 6}; // the unit, then each segment in cm
+const char* const kRows[] = {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente", "ShOccorre"};
 
-// The word a results window shows for a grade; none when it grades nothing.
-QString wordOf(Giudizio giudizio) {
-    const auto row = rigaDelGiudizio(giudizio);
-    return row ? QString::fromUtf8(aspettiGradi()[std::size_t(*row)].parola) : QString();
+QuestionOnScreen read(const WindowHarness& h) {
+    QuestionOnScreen q{{}, h.text(Ctl::LbDOMANDA), {}, {}, {}};
+    for (int i = 0; i < 3; ++i) {
+        q.captions << h.text(kLabels[i]);
+        q.segments << int(h.frame(kSegments[i])->pieces().size());
+        int tall = 0;
+        int wide = 0;
+        for (const PaintedPiece& p : h.frame(kRectangles[i])->pieces())
+            ++(p.rect.height() > p.rect.width() ? tall : wide);
+        q.rectangles << std::pair(tall / 2, wide / 2);
+    }
+    const bool box = h.visible(Ctl::Text1);
+    const bool segments = h.visible(Ctl::FrSegmento1);
+    q.kind = h.visible(Ctl::Inp1)          ? QuattroMisure
+             : h.visible(Ctl::LbRisposta1) ? CliccaMisura
+             : box                         ? (segments ? NumeroSuiSegmenti : NumeroSulRettangolo)
+             : segments                    ? CliccaSegmento
+                                           : CliccaRettangolo;
+    return q;
 }
 
-// What one results window showed.
-struct Seen {
-    QString risultato;
-    std::array<int, 5> dots{};
-    QString avviso;
-    bool overForm1 = false; // modal, owned by the exercise window
-};
+// Answers right, or wrong (the next choice, a number three too big, a word).
+void answer(const WindowHarness& h, const QuestionOnScreen& q, int solution, bool right) {
+    const int choice = (right ? solution - 1 : solution) % 3;
+    if (q.kind == QuattroMisure)
+        for (int i = 0; i < (right ? 4 : 1); ++i)
+            h.type(kBoxes[i], right ? QString::number(solution * kFactors[i]) : "nove");
+    else if (q.kind == CliccaSegmento || q.kind == CliccaMisura || q.kind == CliccaRettangolo)
+        h.click((q.kind == CliccaSegmento ? kSegments
+                 : q.kind == CliccaMisura ? kLabels
+                                          : kRectangles)[choice]);
+    else
+        h.type(Ctl::Text1, QString::number(right ? solution : solution + 3));
+}
 
-class Pupil {
-  public:
-    explicit Pupil(WindowHarness& h) : h_(h) {
-        // The results window is modal: the click that opens it returns only once
-        // it is closed, so the pupil looks for it on a timer.
-        watcher_.setInterval(2);
-        QObject::connect(&watcher_, &QTimer::timeout, [this] { readResults(); });
-        watcher_.start();
-    }
-
-    QuestionOnScreen read() const {
-        QuestionOnScreen q;
-        q.text = h_.text(Ctl::LbDOMANDA);
-        for (int i = 0; i < 3; ++i)
-            q.captions[std::size_t(i)] = h_.text(kLabels[i]);
-        for (int i = 0; i < 3; ++i)
-            q.segments[std::size_t(i)] = int(frame(kSegments[i])->pieces().size());
-        for (int i = 0; i < 3; ++i) {
-            int tall = 0;
-            int wide = 0;
-            for (const PaintedPiece& p : frame(kRectanglesLeftToRight[i])->pieces())
-                (p.rect.height() > p.rect.width() ? tall : wide)++;
-            q.rectangles[std::size_t(i)] = {tall / 2, wide / 2};
-        }
-        if (h_.visible(Ctl::Inp1))
-            q.kind = TipoDomanda::QuattroMisure;
-        else if (h_.visible(Ctl::LbRisposta1))
-            q.kind = TipoDomanda::CliccaMisura;
-        else if (h_.visible(Ctl::FrRet2))
-            q.kind = TipoDomanda::CliccaRettangolo;
-        else if (h_.visible(Ctl::Text1))
-            q.kind = h_.visible(Ctl::FrSegmento1) ? TipoDomanda::NumeroSuiSegmenti
-                                                  : TipoDomanda::NumeroSulRettangolo;
-        else if (h_.visible(Ctl::FrSegmento1))
-            q.kind = TipoDomanda::CliccaSegmento;
-        return q;
-    }
-
-    // Gives the right answer, or a wrong one, the way the question asks for it.
-    void answer(const QuestionOnScreen& q, int solution, bool right) {
-        switch (q.kind) {
-        case TipoDomanda::NumeroSuiSegmenti:
-        case TipoDomanda::NumeroSulRettangolo:
-            h_.type(Ctl::Text1, QString::number(right ? solution : solution + 3));
-            break;
-        case TipoDomanda::QuattroMisure:
-            if (!right) {
-                h_.type(Ctl::Inp1, "nove");
-                break;
-            }
-            for (int i = 0; i < 4; ++i)
-                h_.type(kBoxes[i], QString::number(solution * kFactors[i]));
-            break;
-        case TipoDomanda::CliccaSegmento:
-            h_.click(kSegments[(right ? solution - 1 : solution) % 3]);
-            break;
-        case TipoDomanda::CliccaMisura:
-            h_.click(kLabels[(right ? solution - 1 : solution) % 3]);
-            break;
-        case TipoDomanda::CliccaRettangolo:
-            h_.click(kRectanglesLeftToRight[(right ? solution - 1 : solution) % 3]);
-            break;
-        }
-    }
-
-    std::vector<Seen> seen;
-
-  private:
-    FigureFrame* frame(Ctl id) const { return static_cast<FigureFrame*>(h_.window.control(id)); }
-
-    void readResults() {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || dialog->objectName() != "classificaform")
-            return;
-        Seen s;
-        s.risultato = dialog->findChild<QLabel*>("RISULTATO")->text();
-        for (int r = 0; r < 5; ++r)
-            for (int k = 1; k <= 10; ++k)
-                s.dots[std::size_t(r)] +=
-                    dialog->findChild<QWidget*>(kRows[r] + QString::number(k))->isVisible();
-        s.avviso = h_.text(Ctl::avviso);
-        s.overForm1 = dialog->isModal() && dialog->parentWidget() == &h_.window;
-        seen.push_back(s);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    }
-
-    WindowHarness& h_;
-    QTimer watcher_;
-};
+// A results window as the pupil reads it: grade word, dots of each row, owner.
+QString results(const QString& word, const std::array<int, kRighe>& dots, bool overForm1) {
+    QStringList s{word};
+    for (int d : dots)
+        s << QString::number(d);
+    return s.join(' ') + (overForm1 ? " modal over Form1" : "");
+}
 
 } // namespace
 
 class TestScriptedPupil : public QObject {
     Q_OBJECT
   private slots:
-    void playsTheFirstPassAndSeesEveryGrade();
+    void playsTheFirstPassAndIsGradedForIt();
 };
 
-void TestScriptedPupil::playsTheFirstPassAndSeesEveryGrade() {
+void TestScriptedPupil::playsTheFirstPassAndIsGradedForIt() {
     WindowHarness h(1024, 768, 17);
-    Pupil pupil(h);
-    h.click(Ctl::VIA);
+    QStringList seen;
+    QString avviso;
+    // The results window is modal: the click that opens it returns only once
+    // it is closed, so the pupil reads it and presses PROSEGUI from a timer.
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        if (d == nullptr || d->objectName() != "classificaform")
+            return;
+        std::array<int, kRighe> dots{};
+        for (std::size_t r = 0; r < kRighe; ++r)
+            for (int k = 1; k <= kMaxPallini; ++k)
+                dots[r] += d->findChild<QWidget*>(kRows[r] + QString::number(k))->isVisible();
+        seen << results(d->findChild<QLabel*>("RISULTATO")->text(), dots,
+                        d->isModal() && d->parentWidget() == &h.window);
+        avviso = h.text(Ctl::avviso);
+        QTest::mouseClick(d->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    watcher.start(2);
+    QString feedback; // what each answer showed while its pause held
+    h.pause.during = [&] { feedback += h.text(Ctl::gratifica) + ' '; };
 
-    std::vector<Giudizio> expected; // grades of the windows the pupil should meet
-    std::array<int, kRighe> dots{}; // the tally as the last window should show it
-    auto count = [&](Giudizio g) {
-        expected.push_back(g);
-        ++dots[std::size_t(rigaDelGiudizio(g).value())];
+    h.click(Ctl::VIA);
+    QStringList expected;
+    std::array<int, kRighe> dots{};
+    auto graded = [&](Giudizio g) {
+        const auto row = rigaDelGiudizio(g);
+        if (row)
+            ++dots[std::size_t(*row)];
+        expected << results(row ? aspettiGradi()[std::size_t(*row)].parola : "", dots, true);
     };
     int answers = 0;
     int errors = 0;
-    std::set<QString> questions;
-    for (int n = 1; n <= 42; ++n) {
-        const QuestionOnScreen q = pupil.read();
+    std::set<TipoDomanda> kinds;
+    std::set<QString> codes;
+    for (int n = 1; n <= Modulo1::kQuestions; ++n) {
+        const QuestionOnScreen q = read(h);
         const int solution = solve(q);
         QVERIFY2(solution > 0, qPrintable(q.text));
-        questions.insert(h.text(Ctl::LbCodice));
-        // Some questions get wrong answers first, a few of them twice.
-        const int wrongs = n % 9 == 1 ? 1 + (n % 3 == 0) : n == 30 ? 4 : 0;
-        for (int w = 0; w < wrongs; ++w) {
-            pupil.answer(q, solution, false);
-            QCOMPARE(h.text(Ctl::LbErrori), QString::number(errors + w + 1));
+        codes.insert(h.text(Ctl::LbCodice));
+        // The first question of each kind is answered wrong first, one question four times.
+        const int wrongs = int(kinds.insert(q.kind).second) + (n == 30 ? 4 : 0);
+        feedback.clear();
+        for (int w = 1; w <= wrongs; ++w) {
+            answer(h, q, solution, false);
+            QCOMPARE(h.counters(), QString("%1/%2").arg(answers + w).arg(errors + w));
         }
-        pupil.answer(q, solution, true);
-        answers += (q.kind == TipoDomanda::QuattroMisure ? 4 : 1) + wrongs;
+        answer(h, q, solution, true);
+        const int steps = q.kind == QuattroMisure ? 4 : 1;
+        QCOMPARE(feedback,
+                 QString("NO RIPROVA ").repeated(wrongs) + QString("BENE!! ").repeated(steps));
+        answers += wrongs + steps;
         errors += wrongs;
-        const bool seriesEnd = answers >= 10;
-        if (seriesEnd) {
-            count(giudizioPerErrori(errors));
+        if (answers >= 10) {
+            graded(giudizioPerErrori(errors));
             answers = errors = 0;
         }
-        if (n == 42) {
-            // The pass ends too: graded if anything was judged since the series closed.
-            if (answers > 0)
-                count(giudizioPerErrori(errors));
-            else
-                expected.push_back(Giudizio::SoloClassifica);
+        if (n == Modulo1::kQuestions) {
+            // The pass ends too: a grade for what was judged since, else the tally alone.
+            graded(answers > 0 ? giudizioPerErrori(errors) : Giudizio::SoloClassifica);
+            answers = errors = 0;
         }
-        QCOMPARE(pupil.seen.size(), expected.size());
-        if (seriesEnd || n == 42) {
-            // PROSEGUI destroyed the results window; the next series counts from 0.
-            QCOMPARE(h.window.findChildren<QDialog*>().size(), qsizetype{0});
-            QCOMPARE(h.text(Ctl::LbRisposte), QString("0"));
-            QCOMPARE(h.text(Ctl::LbErrori), QString("0"));
-        }
+        QCOMPARE(seen, expected);
+        QCOMPARE(h.counters(), QString("%1/%2").arg(answers).arg(errors));
     }
-    QCOMPARE(questions.size(), std::size_t{42});
+    QCOMPARE(codes.size(), std::size_t(Modulo1::kQuestions));
+    QCOMPARE(avviso, QString("Bravo!! Hai risposto a tutte le domande."));
+    // The run met the best grade, the worst and one in between.
+    QVERIFY(dots[0] > 0 && dots[4] > 0 && dots[1] + dots[2] > 0);
 
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        QCOMPARE(pupil.seen[i].risultato, wordOf(expected[i]));
-        QVERIFY(pupil.seen[i].overForm1);
-    }
-    QCOMPARE(pupil.seen.back().avviso, QString("Bravo!! Hai risposto a tutte le domande."));
-    QCOMPARE(pupil.seen.back().dots, dots);
-    // The run meets the best grade, the worst and one in between.
-    QVERIFY2(dots[0] > 0 && dots[4] > 0 && dots[1] + dots[2] > 0,
-             qPrintable(QString("%1 %2 %3 %4 %5")
-                            .arg(dots[0])
-                            .arg(dots[1])
-                            .arg(dots[2])
-                            .arg(dots[3])
-                            .arg(dots[4])));
-
-    // CLASSIFICA shows the same tally, grading nothing.
+    // CLASSIFICA shows the same tally, grading nothing; FINE ends the program.
     h.click(Ctl::Command1);
-    QCOMPARE(pupil.seen.back().risultato, QString());
-    QCOMPARE(pupil.seen.back().dots, dots);
-
+    QCOMPARE(seen.back(), results("", dots, true));
     h.click(Ctl::FINE);
     QCOMPARE(h.terminations, 1);
 }
