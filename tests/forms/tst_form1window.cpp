@@ -4,83 +4,68 @@
 
 #include "core/screen/twips.h"
 
-namespace {
-
-// The names of the visible controls, in the design's order.
-QString visibleControls(const WindowHarness& h) {
-    QStringList names;
-    for (const Form1ControlDesign& d : form1Design())
-        if (h.visible(d.id))
-            names << toQString(d.name);
-    return names.join(' ');
-}
-
-QString texts(const WindowHarness& h, std::initializer_list<Ctl> ids) {
-    QStringList s;
-    for (Ctl id : ids)
-        s << h.text(id);
-    return s.join('|');
-}
-
-} // namespace
-
 class TestForm1Window : public QObject {
     Q_OBJECT
   private slots:
-    void startUpShowsTheWaitingWindow() {
-        WindowHarness h;
-        QCOMPARE(visibleControls(h), "Frame1 avviso VIA FINE gratifica LbRisposte LbErrori "
-                                     "LbCodice Command1 LbDOMANDA");
-        QCOMPARE(texts(h, {Ctl::avviso, Ctl::VIA, Ctl::FINE, Ctl::gratifica, Ctl::LbRisposte,
-                           Ctl::LbErrori, Ctl::LbCodice, Ctl::Command1, Ctl::LbDOMANDA}),
-                 "Clicca sul tasto VIA per iniziare.|VIA|FINE||risposte|errori|codice|"
-                 "CLASSIFICA|");
-        QCOMPARE(h.window.objectName(), "Form1");
-        QVERIFY(h.window.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(h.window.palette().color(QPalette::Window), toQColor(form1::kBack));
-    }
-
-    void eachKindShowsItsOwnControls_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("controls"); // beyond those every question shows
-        QTest::addColumn<QString>("avviso");
+    void eachScreenShowsItsOwnControls_data() {
+        QTest::addColumn<int>("row");          // -1: the start screen
+        QTest::addColumn<QString>("controls"); // the visible ones, in the design's order
+        QTest::addColumn<QString>("texts");    // avviso, LbCodice, LbRisposte/LbErrori
         QTest::addColumn<QString>("focus");
-        const QString type = "Scrivi il risultato e premi il tasto INVIO. ";
-        const QString segs = "LbSegmento1 LbSegmento2 LbSegmento3 LbDOMANDA ";
+        const QString bar = "Frame1 avviso FINE gratifica LbRisposte LbErrori LbCodice LbTempo "
+                            "Command1 ";
+        const QString segments = bar + "LbSegmento1 LbSegmento2 LbSegmento3 LbDOMANDA ";
         const QString strips = " FrSegmento1 FrSegmento3 FrSegmento2";
-        QTest::newRow("type on segments") << 0 << segs + "Text1" + strips << type << "Text1";
-        QTest::newRow("click a segment") << 3 << segs.trimmed() + strips << ""
+        const QString type = "Scrivi il risultato e premi il tasto INVIO. |";
+        QTest::newRow("start") << -1
+                               << "Frame1 avviso VIA FINE gratifica LbRisposte LbErrori "
+                                  "LbCodice Command1 LbDOMANDA"
+                               << "Clicca sul tasto VIA per iniziare.|codice|risposte/errori"
+                               << "";
+        QTest::newRow("type on segments")
+            << 0 << segments + "Text1" + strips << type + "0|risposte/0"
+            << "Text1";
+        QTest::newRow("click a segment") << 3 << segments.trimmed() + strips << "|3|risposte/0"
                                          << "";
         QTest::newRow("click an answer")
-            << 12 << segs + "LbRisposta1 LbRisposta2 LbRisposta3" + strips
-            << "Clicca sulla risposta esatta."
+            << 12 << segments + "LbRisposta1 LbRisposta2 LbRisposta3" + strips
+            << "Clicca sulla risposta esatta.|12|risposte/0"
             << "";
-        QTest::newRow("four measures") << 19 << segs + "LbSub1 Inp1" + strips << type << "Inp1";
-        QTest::newRow("type on a rectangle") << 25 << "LbDOMANDA Text1 FrRet1" << type << "Text1";
-        QTest::newRow("click a rectangle") << 30 << "LbDOMANDA FrRet1 FrRet2 FrRet3"
-                                           << ""
+        QTest::newRow("four measures")
+            << 19 << segments + "LbSub1 Inp1" + strips << type + "19|risposte/0"
+            << "Inp1";
+        QTest::newRow("type on a rectangle")
+            << 25 << bar + "LbDOMANDA Text1 FrRet1" << type + "25|risposte/0"
+            << "Text1";
+        QTest::newRow("click a rectangle") << 30 << bar + "LbDOMANDA FrRet1 FrRet2 FrRet3"
+                                           << "|30|risposte/0"
                                            << "";
     }
-    void eachKindShowsItsOwnControls() {
+    void eachScreenShowsItsOwnControls() {
         QFETCH(int, row);
         QFETCH(QString, controls);
-        QFETCH(QString, avviso);
+        QFETCH(QString, texts);
         QFETCH(QString, focus);
         WindowHarness h;
-        h.putQuestion(row);
-        QCOMPARE(visibleControls(h),
-                 "Frame1 avviso FINE gratifica LbRisposte LbErrori LbCodice LbTempo Command1 " +
-                     controls);
-        QCOMPARE(texts(h, {Ctl::avviso, Ctl::LbCodice, Ctl::LbTempo, Ctl::LbErrori}),
-                 QString("%1|%2|0|0").arg(avviso).arg(row));
-        QCOMPARE(h.text(Ctl::LbDOMANDA), toQString(cellText(h.window.modulo().domande(row, 1))));
+        if (row >= 0)
+            h.putQuestion(row);
+        QStringList shown;
+        for (const Form1ControlDesign& d : form1Design())
+            if (h.visible(d.id))
+                shown << toQString(d.name);
+        QCOMPARE(shown.join(' '), controls);
+        QCOMPARE(QStringList({h.text(Ctl::avviso), h.text(Ctl::LbCodice), h.counters()}).join('|'),
+                 texts);
         QCOMPARE(h.window.focusWidget() ? h.window.focusWidget()->objectName() : "", focus);
-        if (row == 12)
-            QCOMPARE(texts(h, {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3}),
-                     "100 cm|64 cm|48 cm");
+        QCOMPARE(h.text(Ctl::LbDOMANDA),
+                 row < 0 ? "" : toQString(cellText(h.window.modulo().domande(row, 1))));
+        QCOMPARE(h.text(Ctl::LbRisposta1) + h.text(Ctl::LbRisposta2) + h.text(Ctl::LbRisposta3),
+                 row == 12 ? "100 cm64 cm48 cm" : "");
         // The first question's hint line takes the second of its two colours.
         QCOMPARE(h.window.control(Ctl::avviso)->palette().color(QPalette::Window),
-                 toQColor(form1::kAvvisoOtherBack));
+                 toQColor(row < 0 ? form1::kAvvisoBack : form1::kAvvisoOtherBack));
+        QCOMPARE(h.window.palette().color(QPalette::Window), toQColor(form1::kBack));
+        QVERIFY(h.window.windowFlags() & Qt::FramelessWindowHint);
     }
 
     void controlsSitWhereTheScaleFactorsPutThemOnAnyScreen_data() {
@@ -106,8 +91,7 @@ class TestForm1Window : public QObject {
             QCOMPARE(w->font().pointSizeF(),
                      double(std::max(1.0f, float(std::min(fx, fy) * d.font.size))));
         }
-        // Frame1 (0, 8055, 12075, 990) in twips.
-        if (screen.width() == 1024)
+        if (screen.width() == 1024) // Frame1 (0, 8055, 12075, 990) in twips
             QCOMPARE(h.window.control(Ctl::Frame1)->geometry(), QRect(0, 685, 1025, 84));
         for (int row : {0, 3, 12, 19, 25, 34}) // a question of each kind lays out without fault
             h.putQuestion(row);
