@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every question's figures as the real window paints them at a few screen
-// sizes: the units the bank gives the question, countable and equal to the
-// pixel, and rectangle outlines that stay closed.
+// Every question's figures as the real window paints them at a few screen sizes.
 #include "../forms/windowharness.h"
 
 class TestFigurePixels : public QObject {
@@ -18,25 +16,23 @@ class TestFigurePixels : public QObject {
         QFETCH(QSize, screen);
         QFETCH(int, row);
         WindowHarness h(screen.width(), screen.height());
-        // After a question of the other figures, so none of those is left over.
-        h.putQuestion(row < 25 ? 33 : 4);
+        h.putQuestion(row < 25 ? 33 : 4); // the other figures first: none may be left over
         h.putQuestion(row);
-        auto number = [&](int column) {
+        auto bank = [&](int column) {
             return int(cellNumber(h.window.modulo().domande(row, column)));
         };
-        const auto kind = TipoDomanda(number(0));
-        const int units[] = {8, 10, 6};
-        // The bank's (height, base) columns of FrRet1 (middle), FrRet2 (left), FrRet3 (right).
+        const auto kind = TipoDomanda(bank(0));
+        // The bank's height and base of FrRet1 (middle), FrRet2 (left) and FrRet3 (right).
         const int column[] = {kind == TipoDomanda::CliccaRettangolo ? 4 : 2, 2, 6};
         for (std::size_t i = 0; i < 3 && !QTest::currentTestFailed(); ++i) {
+            const bool rectangle = kind == TipoDomanda::CliccaRettangolo ||
+                                   (kind == TipoDomanda::NumeroSulRettangolo && i == 0);
             QCOMPARE(h.visible(kSegmentFrames[i]), conSegmenti(kind));
+            QCOMPARE(h.visible(kRectangleFrames[i]), rectangle);
             if (conSegmenti(kind))
-                checkFigure(h.frame(kSegmentFrames[i]), units[i], 0);
-            const bool shown = kind == TipoDomanda::CliccaRettangolo ||
-                               (kind == TipoDomanda::NumeroSulRettangolo && i == 0);
-            QCOMPARE(h.visible(kRectangleFrames[i]), shown);
-            if (shown)
-                checkFigure(h.frame(kRectangleFrames[i]), number(column[i]), number(column[i] + 1));
+                checkFigure(h.frame(kSegmentFrames[i]), std::array{8, 10, 6}[i], 0);
+            if (rectangle)
+                checkFigure(h.frame(kRectangleFrames[i]), bank(column[i]), bank(column[i] + 1));
         }
     }
 };

@@ -2,8 +2,8 @@
 #pragma once
 
 // The real exercise window with fake platform services (or a real pause or
-// screen in their place), ways to put a chosen question and to act on its
-// controls as the pupil does, and a check of the figures it paints.
+// screen in their place), ways to put a question and act on its controls as
+// the pupil does, and a check of the figures it paints.
 
 #include "core/sound/audio.h"
 #include "fakes/fakes.h"
@@ -12,6 +12,7 @@
 #include "skin/forms/qtconvert.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QRegion>
 #include <QTest>
@@ -19,6 +20,13 @@
 // The text a label, box or button shows.
 inline QString controlText(const QWidget* w) {
     return w->property("text").toString();
+}
+
+// Sends a close as the window system does for Alt+F4 or a desktop's close button.
+inline void closeFromOutside(QWidget* w) {
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    qApp->notify(w, &close);
 }
 
 struct WindowHarness {
@@ -31,7 +39,6 @@ struct WindowHarness {
         window.setTerminator([this] { ++terminations; });
         window.start(false);
     }
-
     // Puts question `row` as if it were the first of its pass, so answering it
     // ends no pass: VIA (pressed from code once hidden) can draw only that one.
     void putQuestion(int row) {
@@ -49,7 +56,6 @@ struct WindowHarness {
         QTest::keyClick(window.control(box), Qt::Key_Return);
     }
     QString text(Ctl id) const { return controlText(window.control(id)); }
-    // "answers/errors" as the counters show them.
     QString counters() const { return text(Ctl::LbRisposte) + '/' + text(Ctl::LbErrori); }
     bool visible(Ctl id) const { return window.control(id)->isVisible(); }
     FigureFrame* frame(Ctl id) const { return static_cast<FigureFrame*>(window.control(id)); }
@@ -64,9 +70,9 @@ struct WindowHarness {
     int terminations = 0;
 };
 
-// Checks what a figure frame paints: a strip of `a` units filling the frame with
-// a visible gap between each two (b == 0), or the closed outline of a rectangle
-// `a` units high and `b` wide; all its units one length to within a pixel.
+// Checks a figure frame's pieces: a strip of `a` units filling the frame with a
+// visible gap between each two (b == 0), or the closed outline of a rectangle
+// `a` units high and `b` wide; its units all one length to within a pixel.
 inline void checkFigure(const FigureFrame* f, int a, int b) {
     const auto& p = f->pieces();
     QCOMPARE(int(p.size()), b == 0 ? a : 2 * (a + b));
@@ -75,25 +81,24 @@ inline void checkFigure(const FigureFrame* f, int a, int b) {
     for (std::size_t i = 0; i < p.size(); ++i) {
         const bool base = b > 0 && i >= std::size_t(2 * a); // after the left and right sides
         units << (b > 0 && !base ? p[i].rect.height() : p[i].rect.width());
-        if (b == 0 && i > 0)
-            gaps << p[i].rect.left() - p[i - 1].rect.right() - 1;
+        const std::size_t j = std::max<std::size_t>(i, 1); // the first unit takes the first gap
+        gaps << (b > 0 ? 1 : p[j].rect.left() - p[j - 1].rect.right() - 1);
         // Rounding may leave a one-pixel seam where a base meets the left side.
         painted += base ? p[i].rect.adjusted(-1, 0, 0, 0) : p[i].rect;
     }
     std::sort(units.begin(), units.end());
     std::sort(gaps.begin(), gaps.end());
-    QVERIFY(units.last() - units.first() <= 1);
-    QVERIFY(gaps.isEmpty() || (gaps.first() >= 1 && gaps.last() - gaps.first() <= 1));
+    QVERIFY(units.last() - units.first() <= 1 && gaps.first() >= 1 &&
+            gaps.last() - gaps.first() <= 1);
     // Strips fill their frame; a rectangle's sides run its height, its bottom
     // base ends within a pixel of it, and the bases close the ring between them.
     const QRect all = painted.boundingRect();
     QVERIFY(all.topLeft().isNull() && all.bottom() + 1 == f->height());
     QVERIFY(b > 0 ? all.right() < f->width() : all.right() + 1 == f->width());
     const QRect& bottom = p[std::size_t(2 * a) % p.size()].rect;
-    const QRect outer = all.adjusted(0, 0, 0, b > 0 ? bottom.bottom() - all.bottom() : 0);
-    QVERIFY(all.bottom() - outer.bottom() <= 1);
-    const QRect inner =
-        outer.adjusted(p[0].rect.width(), p.back().rect.height(),
-                       -p[std::size_t(a) % p.size()].rect.width(), -bottom.height());
-    QVERIFY(b == 0 || painted.intersected(outer) == QRegion(outer).subtracted(inner));
+    const QRect ring = all.adjusted(0, 0, 0, b > 0 ? bottom.bottom() - all.bottom() : 0);
+    QVERIFY(all.bottom() - ring.bottom() <= 1);
+    const QRect inner = ring.adjusted(p[0].rect.width(), p.back().rect.height(),
+                                      -p[std::size_t(a) % p.size()].rect.width(), -bottom.height());
+    QVERIFY(b == 0 || painted.intersected(ring) == QRegion(ring).subtracted(inner));
 }
