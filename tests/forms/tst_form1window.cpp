@@ -10,42 +10,31 @@ class TestForm1Window : public QObject {
     void eachScreenShowsItsOwnControls_data() {
         QTest::addColumn<int>("row");          // -1: the start screen
         QTest::addColumn<QString>("controls"); // the visible ones, in the design's order
-        QTest::addColumn<QString>("texts");    // avviso, LbCodice, LbRisposte/LbErrori
-        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("texts");    // avviso, LbCodice, counters, focus
         const QString bar = "Frame1 avviso FINE gratifica LbRisposte LbErrori LbCodice LbTempo "
                             "Command1 ";
         const QString segments = bar + "LbSegmento1 LbSegmento2 LbSegmento3 LbDOMANDA ";
         const QString strips = " FrSegmento1 FrSegmento3 FrSegmento2";
         const QString type = "Scrivi il risultato e premi il tasto INVIO. |";
         QTest::newRow("start") << -1
-                               << "Frame1 avviso VIA FINE gratifica LbRisposte LbErrori "
-                                  "LbCodice Command1 LbDOMANDA"
-                               << "Clicca sul tasto VIA per iniziare.|codice|risposte/errori"
-                               << "";
+                               << "Frame1 avviso VIA FINE gratifica LbRisposte LbErrori LbCodice "
+                                  "Command1 LbDOMANDA"
+                               << "Clicca sul tasto VIA per iniziare.|codice|risposte/errori|";
         QTest::newRow("type on segments")
-            << 0 << segments + "Text1" + strips << type + "0|risposte/0"
-            << "Text1";
-        QTest::newRow("click a segment") << 3 << segments.trimmed() + strips << "|3|risposte/0"
-                                         << "";
+            << 0 << segments + "Text1" + strips << type + "0|risposte/0|Text1";
+        QTest::newRow("click a segment") << 3 << segments.trimmed() + strips << "|3|risposte/0|";
         QTest::newRow("click an answer")
             << 12 << segments + "LbRisposta1 LbRisposta2 LbRisposta3" + strips
-            << "Clicca sulla risposta esatta.|12|risposte/0"
-            << "";
+            << "Clicca sulla risposta esatta.|12|risposte/0|";
         QTest::newRow("four measures")
-            << 19 << segments + "LbSub1 Inp1" + strips << type + "19|risposte/0"
-            << "Inp1";
+            << 19 << segments + "LbSub1 Inp1" + strips << type + "19|risposte/0|Inp1";
         QTest::newRow("type on a rectangle")
-            << 25 << bar + "LbDOMANDA Text1 FrRet1" << type + "25|risposte/0"
-            << "Text1";
+            << 25 << bar + "LbDOMANDA Text1 FrRet1" << type + "25|risposte/0|Text1";
         QTest::newRow("click a rectangle") << 30 << bar + "LbDOMANDA FrRet1 FrRet2 FrRet3"
-                                           << "|30|risposte/0"
-                                           << "";
+                                           << "|30|risposte/0|";
     }
     void eachScreenShowsItsOwnControls() {
         QFETCH(int, row);
-        QFETCH(QString, controls);
-        QFETCH(QString, texts);
-        QFETCH(QString, focus);
         WindowHarness h;
         if (row >= 0)
             h.putQuestion(row);
@@ -53,19 +42,20 @@ class TestForm1Window : public QObject {
         for (const Form1ControlDesign& d : form1Design())
             if (h.visible(d.id))
                 shown << toQString(d.name);
-        QCOMPARE(shown.join(' '), controls);
-        QCOMPARE(QStringList({h.text(Ctl::avviso), h.text(Ctl::LbCodice), h.counters()}).join('|'),
-                 texts);
-        QCOMPARE(h.window.focusWidget() ? h.window.focusWidget()->objectName() : "", focus);
+        QTEST(shown.join(' '), "controls");
+        QWidget* focus = h.window.focusWidget();
+        QTEST(QStringList({h.text(Ctl::avviso), h.text(Ctl::LbCodice), h.counters(),
+                           focus ? focus->objectName() : ""})
+                  .join('|'),
+              "texts");
         QCOMPARE(h.text(Ctl::LbDOMANDA),
                  row < 0 ? "" : toQString(cellText(h.window.modulo().domande(row, 1))));
         QCOMPARE(h.text(Ctl::LbRisposta1) + h.text(Ctl::LbRisposta2) + h.text(Ctl::LbRisposta3),
                  row == 12 ? "100 cm64 cm48 cm" : "");
         // The first question's hint line takes the second of its two colours.
-        QCOMPARE(h.window.control(Ctl::avviso)->palette().color(QPalette::Window),
+        QCOMPARE(h.window.control(Ctl::avviso)->palette().window().color(),
                  toQColor(row < 0 ? form1::kAvvisoBack : form1::kAvvisoOtherBack));
-        QCOMPARE(h.window.palette().color(QPalette::Window), toQColor(form1::kBack));
-        QVERIFY(h.window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(h.window.palette().window().color(), toQColor(form1::kBack));
     }
 
     void controlsSitWhereTheScaleFactorsPutThemOnAnyScreen_data() {
@@ -85,9 +75,8 @@ class TestForm1Window : public QObject {
                 toPixels(d.inFrame1 ? fx * frame.left : 0, d.inFrame1 ? fy * frame.top : 0,
                          fx * d.left, fy * d.top, fx * d.width, fy * d.height, 15);
             const QWidget* w = h.window.control(d.id);
-            QCOMPARE(w->pos(), QPoint(r.x, r.y));
-            if (!d.autoSize)
-                QCOMPARE(w->size(), QSize(r.width, r.height));
+            QCOMPARE(w->geometry(),
+                     QRect(QPoint(r.x, r.y), d.autoSize ? w->size() : QSize(r.width, r.height)));
             QCOMPARE(w->font().pointSizeF(),
                      double(std::max(1.0f, float(std::min(fx, fy) * d.font.size))));
         }
@@ -96,6 +85,7 @@ class TestForm1Window : public QObject {
         for (int row : {0, 3, 12, 19, 25, 34}) // a question of each kind lays out without fault
             h.putQuestion(row);
         QCOMPARE(h.window.size(), screen);
+        QVERIFY(h.window.windowFlags() & Qt::FramelessWindowHint);
     }
 };
 

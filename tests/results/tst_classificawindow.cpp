@@ -1,37 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results window on screen: its fixed size, what it shows after its load
 // handler, the blinking grade, PROSEGUI, and its modal opening over its owner.
-#include "core/exercise/modulo1.h"
-#include "fakes/fakes.h"
+#include "../forms/windowharness.h"
 #include "skin/forms/classificawindow.h"
 #include "skin/forms/fonts.h"
-#include "skin/forms/qtconvert.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
-#include <QTest>
 
 class ClassificaWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { installFontSubstitutes(); }
-
     void showsWhatItsLoadHandlerDecidedAtItsDesignSize_data() {
         QTest::addColumn<double>("tpp"); // twips per pixel: 15 at 96 dpi, 12 at 120 dpi
         QTest::addColumn<Giudizio>("giudizio");
-        QTest::addColumn<QString>("shown"); // grade, record, record time, blink
-        QTest::newRow("96 dpi, a record")
-            << 15.0 << Giudizio::Ottimo << "ottimo!!!|Nuovo Record!|45,3  secondi|200";
-        QTest::newRow("120 dpi, two errors") << 12.0 << Giudizio::Buono << "buono!|||600";
-        QTest::newRow("CLASSIFICA") << 15.0 << Giudizio::SoloClassifica << "|||1000";
+        QTest::addColumn<QString>("shown"); // grade, record, record time, blink, dots, picture
+        QTest::newRow("96 dpi, record")
+            << 15.0 << Giudizio::Ottimo << "ottimo!!!|Nuovo Record!|45,3  secondi|200|1|1";
+        QTest::newRow("120 dpi, two errors") << 12.0 << Giudizio::Buono << "buono!|||600|0|0";
+        QTest::newRow("CLASSIFICA") << 15.0 << Giudizio::SoloClassifica << "|||1000|0|0";
     }
     void showsWhatItsLoadHandlerDecidedAtItsDesignSize() {
         QFETCH(double, tpp);
         QFETCH(Giudizio, giudizio);
-        QFETCH(QString, shown);
+        installFontSubstitutes();
         Modulo1 m;
         m.record = kNessunRecord;
         m.giudizio = giudizio;
@@ -41,19 +34,17 @@ class ClassificaWindowTest : public QObject {
         w.show();
         auto* risultato = w.findChild<QLabel*>("RISULTATO");
         auto* trecord = w.findChild<QLabel*>("LbTrecord");
-        QCOMPARE(QStringList({risultato->text(), w.findChild<QLabel*>("LbNuovoRecord")->text(),
-                              trecord->isVisible() ? trecord->text() : "",
-                              QString::number(w.findChild<QTimer*>("Timer1")->interval())})
-                     .join('|'),
-                 shown);
+        QTEST(QStringList({risultato->text(), controlText(w.findChild<QLabel*>("LbNuovoRecord")),
+                           trecord->isVisible() ? trecord->text() : "",
+                           QString::number(w.findChild<QTimer*>("Timer1")->interval()),
+                           QString::number(w.findChild<QWidget*>("ShOttimo1")->isVisible()),
+                           QString::number(w.findChild<QWidget*>("Image1")->isVisible())})
+                  .join('|'),
+              "shown");
+        QCOMPARE(risultato->palette().color(QPalette::Window),
+                 toQColor(w.view().risultatoBack.value_or(classifica::kBack)));
         QCOMPARE(w.minimumSize(), QSize(qRound(7665 / tpp), qRound(6690 / tpp)));
         QCOMPARE(w.maximumSize(), w.minimumSize());
-        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
-        const ClassificaView& v = w.view();
-        QCOMPARE(risultato->palette().color(QPalette::Window),
-                 toQColor(v.risultatoBack.value_or(classifica::kBack)));
-        QCOMPARE(w.findChild<QWidget*>("ShOttimo1")->isVisible(), v.dots[0] > 0);
-        QCOMPARE(w.findChild<QWidget*>("Image1")->isVisible(), giudizio == Giudizio::Ottimo);
         // Auto-size: the grade keeps its left edge and the record time its right
         // edge, each as wide as its text; the grade titles end where the dots begin.
         QCOMPARE(risultato->x(), qRound(2970 / tpp));
@@ -84,9 +75,7 @@ class ClassificaWindowTest : public QObject {
             QTest::keyClick(w->windowHandle(), key);
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
         QApplication::sendEvent(w, &held); // still down from the last answer
-        QCloseEvent close;                 // Alt+F4 or a desktop's close button
-        QSpontaneKeyEvent::setSpontaneous(&close);
-        qApp->notify(w, &close);
+        closeFromOutside(w);
         QVERIFY(w && w->isVisible());
         if (byEnter)
             QTest::keyClick(w->windowHandle(), Qt::Key_Return);
@@ -96,16 +85,19 @@ class ClassificaWindowTest : public QObject {
     }
 
     void opensModalOverItsOwnerAtTheCornerOrLowerAndGradesOnce_data() {
-        QTest::addColumn<bool>("lowered");
-        QTest::newRow("after a series") << false;
-        QTest::newRow("after the last question") << true;
+        QTest::addColumn<std::optional<double>>("top");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("after a series") << std::optional<double>() << "modal over owner at 0,0";
+        // A fourteenth of the screen's height down: 768 * 15 / 14 twips.
+        QTest::newRow("at a pass end") << std::optional(822.86) << "modal over owner at 0,55";
     }
     void opensModalOverItsOwnerAtTheCornerOrLowerAndGradesOnce() {
-        QFETCH(bool, lowered);
+        QFETCH(std::optional<double>, top);
         Modulo1 m;
         m.giudizio = Giudizio::Ottimo;
         FakeClock clock;
         QWidget owner;
+        owner.setObjectName("owner");
         owner.show();
         // The opening returns once the window is closed: look at it and press
         // PROSEGUI from the event loop of the modal window.
@@ -120,10 +112,8 @@ class ClassificaWindowTest : public QObject {
                        .arg(at.y());
             QTest::mouseClick(w->findChild<QWidget*>("Command1"), Qt::LeftButton);
         });
-        owner.setObjectName("owner");
-        // A fourteenth of the screen's height down at a pass end: 768 * 15 / 14 twips.
-        apriClassifica(m, clock, &owner, lowered ? std::optional(822.86) : std::nullopt, 15);
-        QCOMPARE(seen, lowered ? "modal over owner at 0,55" : "modal over owner at 0,0");
+        apriClassifica(m, clock, &owner, top, 15);
+        QTEST(seen, "seen");
         QCOMPARE(owner.findChildren<QDialog*>().size(), 0); // destroyed once closed
         QCOMPARE(m.nottimo, 1);
     }
