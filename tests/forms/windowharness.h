@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The real exercise window with fake platform services, and ways to put a
-// chosen question and to find its controls.
+// The real exercise window with fake platform services (or a real pause or
+// screen in their place), ways to put a question and act on its controls as
+// the pupil does, and a check of the figures it paints.
 
 #include "core/sound/audio.h"
 #include "fakes/fakes.h"
@@ -10,66 +11,54 @@
 #include "skin/forms/form1window.h"
 #include "skin/forms/qtconvert.h"
 
-#include <QLabel>
-#include <QLineEdit>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QTest>
 
 // The text a label, box or button shows.
 inline QString controlText(const QWidget* w) {
-    if (auto* l = qobject_cast<const QLabel*>(w))
-        return l->text();
-    if (auto* e = qobject_cast<const QLineEdit*>(w))
-        return e->text();
-    if (auto* b = qobject_cast<const QPushButton*>(w))
-        return b->text();
-    return {};
+    return w->property("text").toString();
+}
+
+// Sends a close as the window system does for Alt+F4 or a desktop's close button.
+inline void closeFromOutside(QWidget* w) {
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    qApp->notify(w, &close);
 }
 
 struct WindowHarness {
-    explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1)
+    explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1,
+                           Pause* realPause = nullptr, const Screen* realScreen = nullptr)
         : random(clock, seed), pause(clock), screen(widthPx, heightPx),
           audio(player, random, "/app"),
-          window(PlatformServices{clock, random, pause, screen, audio}) {
+          window(PlatformServices{clock, random, realPause ? *realPause : pause,
+                                  realScreen ? *realScreen : screen, audio}) {
         window.setTerminator([this] { ++terminations; });
         window.start(false);
     }
-
-    // Presses VIA with only question `row` left to draw, then leaves the pass
-    // as if that question were its first, so answering it ends no pass.
+    // Puts question `row` as if it were the first of its pass, so answering it
+    // ends no pass: VIA (pressed from code once hidden) can draw only that one.
     void putQuestion(int row) {
         auto& fatte = window.modulo().domandefatte;
         fatte.fill(1);
-        fatte[static_cast<std::size_t>(row)] = 0;
-        // After the first question VIA is hidden; the sequencer then runs as
-        // the answer handlers run it.
-        if (visible(Ctl::VIA))
-            click(Ctl::VIA);
-        else
-            static_cast<QPushButton*>(window.control(Ctl::VIA))->click();
+        fatte[std::size_t(row)] = 0;
+        static_cast<QPushButton*>(window.control(Ctl::VIA))->click();
         fatte.fill(0);
-        fatte[static_cast<std::size_t>(row)] = 1;
+        fatte[std::size_t(row)] = 1;
     }
-
-    void click(Ctl id, QPoint at = {}) const {
-        QWidget* w = window.control(id);
-        QTest::mouseClick(w, Qt::LeftButton, {}, at.isNull() ? w->rect().center() : at);
-    }
-
+    void click(Ctl id) const { QTest::mouseClick(window.control(id), Qt::LeftButton); }
     // Types `text` into a box and presses Enter, as the pupil does.
     void type(Ctl box, const QString& text) const {
-        QWidget* w = window.control(box);
-        QTest::keyClicks(w, text);
-        QTest::keyClick(w, Qt::Key_Return);
+        QTest::keyClicks(window.control(box), text);
+        QTest::keyClick(window.control(box), Qt::Key_Return);
     }
-
     QString text(Ctl id) const { return controlText(window.control(id)); }
-
-    FigureFrame* frame(const char* name) const {
-        return window.findChild<FigureFrame*>(QString::fromLatin1(name));
-    }
-
+    QString counters() const { return text(Ctl::LbRisposte) + '/' + text(Ctl::LbErrori); }
     bool visible(Ctl id) const { return window.control(id)->isVisible(); }
+    FigureFrame* frame(Ctl id) const { return static_cast<FigureFrame*>(window.control(id)); }
 
     FakeClock clock;
     ClockSeededRandom random;
@@ -80,3 +69,36 @@ struct WindowHarness {
     Form1Window window;
     int terminations = 0;
 };
+
+// Checks a figure frame's pieces: a strip of `a` units filling the frame with a
+// visible gap between each two (b == 0), or the closed outline of a rectangle
+// `a` units high and `b` wide; its units all one length to within a pixel.
+inline void checkFigure(const FigureFrame* f, int a, int b) {
+    const auto& p = f->pieces();
+    QCOMPARE(int(p.size()), b == 0 ? a : 2 * (a + b));
+    QList<int> units, gaps;
+    QRegion painted;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const bool base = b > 0 && i >= std::size_t(2 * a); // after the left and right sides
+        units << (b > 0 && !base ? p[i].rect.height() : p[i].rect.width());
+        const std::size_t j = std::max<std::size_t>(i, 1); // the first unit takes the first gap
+        gaps << (b > 0 ? 1 : p[j].rect.left() - p[j - 1].rect.right() - 1);
+        // Rounding may leave a one-pixel seam where a base meets the left side.
+        painted += base ? p[i].rect.adjusted(-1, 0, 0, 0) : p[i].rect;
+    }
+    std::sort(units.begin(), units.end());
+    std::sort(gaps.begin(), gaps.end());
+    QVERIFY(units.last() - units.first() <= 1 && gaps.first() >= 1 &&
+            gaps.last() - gaps.first() <= 1);
+    // Strips fill their frame; a rectangle's sides run its height, its bottom
+    // base ends within a pixel of it, and the bases close the ring between them.
+    const QRect all = painted.boundingRect();
+    QVERIFY(all.topLeft().isNull() && all.bottom() + 1 == f->height());
+    QVERIFY(b > 0 ? all.right() < f->width() : all.right() + 1 == f->width());
+    const QRect& bottom = p[std::size_t(2 * a) % p.size()].rect;
+    const QRect ring = all.adjusted(0, 0, 0, b > 0 ? bottom.bottom() - all.bottom() : 0);
+    QVERIFY(all.bottom() - ring.bottom() <= 1);
+    const QRect inner = ring.adjusted(p[0].rect.width(), p.back().rect.height(),
+                                      -p[std::size_t(a) % p.size()].rect.width(), -bottom.height());
+    QVERIFY(b == 0 || painted.intersected(ring) == QRegion(ring).subtracted(inner));
+}
