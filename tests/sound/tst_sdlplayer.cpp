@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real player with no sound card: SDL's "disk" driver (set in the test's environment)
-// writes what it plays, 16-bit mono at 44.1 kHz as asked, to a file where each cue's exact
-// samples are looked for. The shipped cues are played the same way.
+// The real player with SDL's "disk" driver (set in the test's environment) for a sound card:
+// it writes what it plays, 16-bit mono at 44.1 kHz as asked, to a file read back here.
 #include "core/sound/cues.h"
 #include "skin/sound/defaultsound.h"
 #include "skin/sound/sdlsoundplayer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <random>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -32,12 +31,10 @@ qsizetype waitFor(const QByteArray& heard) {
     return -1;
 }
 
-// Noise, so that no two signals and no stretch of silence look alike.
-QByteArray noise(unsigned seed, int samples) {
-    std::mt19937 engine(seed);
+// An even number of samples of noise: no two signals and no stretch of silence alike.
+QByteArray noise(quint32 seed, int samples) {
     QByteArray b(2 * samples, '\0');
-    for (char& c : b)
-        c = static_cast<char>(engine() % 128);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32*>(b.data()), samples / 2);
     return b;
 }
 
@@ -65,9 +62,8 @@ class SdlPlayerTest : public QObject {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("heard");
         const QByteArray cue = noise(1, 8820), good = wavOf(cue), junk = noise(5, 2048);
-        const auto samples = defaultSoundSamples(44100, 1);
-        const QByteArray fallback(reinterpret_cast<const char*>(samples.data()),
-                                  2 * samples.size());
+        const auto pcm = defaultSoundSamples(44100, 1);
+        const QByteArray fallback(reinterpret_cast<const char*>(pcm.data()), 2 * pcm.size());
         QTest::newRow("a valid cue") << "file" << good << cue;
         QStringList shipped; // the folder of cues holds one file for each and no other
         for (const std::string_view name : cues::kAll) { // each as shipped, in the device's format
@@ -89,7 +85,7 @@ class SdlPlayerTest : public QObject {
             {"another kind of RIFF", "file", QByteArray(good).replace(8, 4, "AVI ")},
             {"data cut short", "file", good.left(good.size() / 2)},
             {"no samples", "file", wavOf({})},
-            {"over 16 MiB", "file", wavOf(noise(6, 8 * 1024 * 1024 - 21))}};
+            {"over 16 MiB", "file", wavOf(noise(6, 8 * 1024 * 1024 - 20) + "..")}};
         for (const auto& [name, node, content] : unusable)
             QTest::newRow(name) << node << content << fallback;
     }
@@ -154,10 +150,9 @@ class SdlPlayerTest : public QObject {
     // A second player while one owns the device, and a player with no usable device, stay
     // silent; play() neither blocks nor crashes.
     void withNoDeviceOfItsOwnThePlayerStaysSilent() {
-        {
-            SdlSoundPlayer owner(kMono);
-            QVERIFY(owner.waitUntilReady(5s) && !SdlSoundPlayer(kMono).waitUntilReady(5s));
-        }
+        auto owner = std::make_unique<SdlSoundPlayer>(kMono);
+        QVERIFY(owner->waitUntilReady(5s) && !SdlSoundPlayer(kMono).waitUntilReady(5s));
+        owner.reset();
         init();
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         SdlSoundPlayer player(kMono);
