@@ -47,7 +47,7 @@ class Monkey : public QObject {
         // depends on timing: the main run stays the same for a seed.
         pause_.during = [this, seed] {
             const std::mt19937 main = std::exchange(random_, std::mt19937(seed + pause_.count));
-            for (int i = 0; i < 2 && sent_ < budget_ && !stopped_; ++i)
+            for (int i = 0; i < 2 && sent_ < budget_ && failure_.isEmpty(); ++i)
                 step(Hold::Pause);
             random_ = main;
         };
@@ -55,16 +55,15 @@ class Monkey : public QObject {
     }
     ~Monkey() override { pause_.during = nullptr; }
 
-    // Sends events until `events` have gone in all or stop() is called; `check` runs after each.
-    int run(int events, std::function<void(Hold)> check) {
+    // Sends events until `events` have gone in all, or `check` (run after each) finds a fault.
+    int run(int events, std::function<QString(Hold)> check) {
         budget_ = events;
         check_ = std::move(check);
-        for (; sent_ < budget_ && !stopped_; QCoreApplication::processEvents())
+        for (; sent_ < budget_ && failure_.isEmpty(); QCoreApplication::processEvents())
             step(Hold::None);
         return sent_;
     }
-    void stop() { stopped_ = true; }
-    QString lastEvents() const { return last_.join('\n'); }
+    QString failure() const { return failure_.isEmpty() ? "" : failure_ + "\n" + last_.join('\n'); }
     std::function<void()> onResults; // as a results window shows, before any input
 
   protected:
@@ -76,7 +75,7 @@ class Monkey : public QObject {
         if (shown)
             QTimer::singleShot(0, this, [this, d = QPointer<QDialog>(shown)] {
                 for (; d && d->isVisible(); QCoreApplication::processEvents())
-                    if (sent_ < budget_ && !stopped_)
+                    if (sent_ < budget_ && failure_.isEmpty())
                         step(Hold::Results);
                     else if (key(Qt::Key_Return, {}, "\r"); d) // out of events: leave it
                         d->close();
@@ -110,8 +109,8 @@ class Monkey : public QObject {
         } else {
             answer(pick(3) == 0);
         }
-        if (check_)
-            check_(hold);
+        if (check_ && failure_.isEmpty())
+            failure_ = check_(hold);
     }
 
     // Keys go where the window system sends them, to the active window; a held key repeats.
@@ -166,8 +165,8 @@ class Monkey : public QObject {
     Form1Window& w_;
     ShortPause& pause_;
     std::mt19937 random_;
-    std::function<void(Hold)> check_;
+    std::function<QString(Hold)> check_;
+    QString failure_;
     int budget_ = 0, sent_ = 0;
-    bool stopped_ = false;
     QStringList last_;
 };

@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <sys/stat.h>
 
@@ -38,16 +39,15 @@ QByteArray noise(quint32 seed, int samples) {
     return b;
 }
 
-// A 16-bit PCM WAV of mono `samples` at 44.1 kHz, as the shipped cues are.
+// A 16-bit PCM WAV of mono `samples` at 44.1 kHz, as the shipped cues are: "RIFF", its size,
+// "WAVE", the format (PCM, 1 channel, 44100 Hz, 88200 bytes a second, 2 a frame, 16 bits),
+// "data" and its size.
 QByteArray wavOf(const QByteArray& samples) {
-    QByteArray w = "RIFF----WAVEfmt " + QByteArray(20, '-') + "data----" + samples;
-    const quint32 size = static_cast<quint32>(samples.size());
-    const quint32 fields[][3] = {{4, 36 + size, 4}, {16, 16, 4},    {20, 1, 2},
-                                 {22, 1, 2},        {24, 44100, 4}, {28, 88200, 4},
-                                 {32, 2, 2},        {34, 16, 2},    {40, size, 4}};
-    for (auto [at, value, length] : fields)
-        for (quint32 i = 0; i < length; ++i)
-            w[at + i] = static_cast<char>(value >> (8 * i));
+    QByteArray w = samples;
+    w.prepend(QByteArray::fromHex("524946460000000057415645666d74201000000001000100"
+                                  "44ac000088580100020010006461746100000000"));
+    qToLittleEndian<quint32>(static_cast<quint32>(36 + samples.size()), w.data() + 4);
+    qToLittleEndian<quint32>(static_cast<quint32>(samples.size()), w.data() + 40);
     return w;
 }
 
@@ -147,13 +147,8 @@ class SdlPlayerTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(SdlSoundPlayer(kMono).waitUntilReady(5s), 5000);
     }
 
-    // A second player while one owns the device, and a player with no usable device, stay
-    // silent; play() neither blocks nor crashes.
-    void withNoDeviceOfItsOwnThePlayerStaysSilent() {
-        auto owner = std::make_unique<SdlSoundPlayer>(kMono);
-        QVERIFY(owner->waitUntilReady(5s) && !SdlSoundPlayer(kMono).waitUntilReady(5s));
-        owner.reset();
-        init();
+    // With no usable device the player stays silent; play() neither blocks nor crashes.
+    void withNoUsableDeviceThePlayerStaysSilent() {
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         SdlSoundPlayer player(kMono);
         const bool ready = player.waitUntilReady(5s);
