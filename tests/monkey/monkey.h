@@ -1,36 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A child at the keyboard and on the screen: random keys from every key a
-// child can reach, random clicks and taps anywhere on the screen but on FINE,
-// now and then a right answer so that series and passes come to their end.
-// Input goes through the window system's path, as real input does, so modal
-// blocking, focus and the pause's filter all apply. The pause and the results
-// window hold the program inside a call; input goes on there too, from hooks.
-
-#include "core/platform/clock.h"
+// A child on the real windows: keys (with modifiers, some held down), pastes of odd texts,
+// clicks and taps anywhere but on FINE, and answers aimed at the question, right ones now
+// and then so that series and passes end. Input takes the window system's path, so focus,
+// modal blocking and the pause's filter apply; it goes on in the pause and the results window.
+#include "fakes/fakes.h"
 #include "skin/forms/form1window.h"
 #include "skin/platform/eventlooppause.h"
 
-#include <QObject>
-#include <QPointer>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
 
-#include <deque>
-#include <functional>
+#include <map>
 #include <random>
 
-class QDialog;
-class QPointingDevice;
-class FakeClock;
-
-// The real pause, shortened: the program's own event-loop pause for a couple
-// of milliseconds, with a hook run while it holds the program.
+// The real pause, shortened to 2 ms; `during` runs while it holds the program.
 class ShortPause final : public Pause {
   public:
-    // `logicClock`, when given, is moved on by the full length of each pause.
-    explicit ShortPause(FakeClock* logicClock = nullptr);
-    void wait(double seconds) override;
-
+    ShortPause() : real_(clock_) {}
+    void wait(double) override {
+        ++count;
+        QTimer::singleShot(0, &real_, [this] {
+            if (real_.active() && during)
+                during();
+        });
+        real_.wait(0.002);
+    }
     bool active() const { return real_.active(); }
     std::function<void()> during;
     int count = 0;
@@ -38,59 +37,136 @@ class ShortPause final : public Pause {
   private:
     SteadyClock clock_;
     EventLoopPause real_;
-    FakeClock* logicClock_;
 };
 
 class Monkey : public QObject {
   public:
-    enum class Hold { None, Pause, Results };
-    // Called after every event with what held the program when it was sent.
-    using Check = std::function<void(Hold)>;
+    enum class Hold { None, Pause, Results }; // what held the program as an event went
+    Monkey(Form1Window& w, ShortPause& pause, unsigned seed) : w_(w), pause_(pause), random_(seed) {
+        // Events in a pause come from a generator of their own, as whether a pause gets any
+        // depends on timing: the main run stays the same for a seed.
+        pause_.during = [this, seed] {
+            const std::mt19937 main = std::exchange(random_, std::mt19937(seed + pause_.count));
+            for (int i = 0; i < 2 && sent_ < budget_ && failure_.isEmpty(); ++i)
+                step(Hold::Pause);
+            random_ = main;
+        };
+        qApp->installEventFilter(this);
+    }
+    ~Monkey() override { pause_.during = nullptr; }
 
-    Monkey(Form1Window& window, ShortPause& pause, unsigned seed);
-    ~Monkey() override;
-
-    // Sends `events` events from the start screen on; stops early once
-    // stop() is called. Returns the number of events sent.
-    int run(int events, Check check);
-    void stop() { stopped_ = true; }
-
-    // Called as a results window appears, before any input reaches it.
-    std::function<void(QDialog*)> onResults;
-
-    // The last events, oldest first, for replaying a failure.
-    QString lastEvents() const;
-    // The results window now open, if any.
-    QDialog* results() const;
+    // Sends events until `events` have gone in all, or `check` (run after each) finds a fault.
+    int run(int events, std::function<QString(Hold)> check) {
+        budget_ = events;
+        check_ = std::move(check);
+        for (; sent_ < budget_ && failure_.isEmpty(); QCoreApplication::processEvents())
+            step(Hold::None);
+        return sent_;
+    }
+    QString failure() const { return failure_.isEmpty() ? "" : failure_ + "\n" + last_.join('\n'); }
+    std::function<void()> onResults; // as a results window shows, before any input
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The results window holds the program in its own loop: the child plays on inside it.
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* shown = e->type() == QEvent::Show ? qobject_cast<QDialog*>(o) : nullptr;
+        if (shown && onResults)
+            onResults();
+        if (shown)
+            QTimer::singleShot(0, this, [this, d = QPointer<QDialog>(shown)] {
+                for (; d && d->isVisible(); QCoreApplication::processEvents())
+                    if (sent_ < budget_ && failure_.isEmpty())
+                        step(Hold::Results);
+                    else if (key(Qt::Key_Return, {}, "\r"); d) // out of events: leave it
+                        d->close();
+            });
+        return false;
+    }
 
   private:
-    void step(Hold hold);
-    void duringPause();
-    void duringResults(QPointer<QDialog> dialog);
-
-    void pressKey();
-    void typeDigits();
-    void clickAnywhere(bool touch);
-    void clickControl(Ctl id, bool touch = false);
-    void answerRight();
-    void sendKey(int key, Qt::KeyboardModifiers mods, const QString& text, bool repeat = false);
-    void sendClick(QWindow* window, QPoint at, Qt::MouseButton button);
-    void sendTap(QWindow* window, QPoint at);
-    QWindow* windowAt(QPoint screen, QPoint& local) const;
-    void note(const QString& event);
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    void step(Hold hold) {
+        static const QString pastes[] = {"8", "-3", "16 cm", "1\n2", QString(5000, '9'), "١٢", ""};
+        QWidget* top = qApp->activeModalWidget() && pick(2) ? qApp->activeModalWidget() : &w_;
+        const QWidget* fine = w_.control(Ctl::FINE);
+        QPoint at;
+        ++sent_;
+        if (const int what = pick(20), n = pick(76); what < 7) {
+            // Printable keys, Escape to PageDown (Tab, Enter, arrows, ...), and F1 to F12.
+            const int k = n < 40   ? " -,.ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"[n]
+                          : n < 64 ? Qt::Key_Escape + n - 40
+                                   : Qt::Key_F1 + n - 64;
+            key(k, Qt::KeyboardModifier(pick(2) ? 0 : Qt::ShiftModifier << pick(3)),
+                k < Qt::Key_Escape ? QString(QChar(k).toLower()) : "", pick(25) ? 0 : 2 + pick(9));
+        } else if (what < 8) {
+            QGuiApplication::clipboard()->setText(pastes[pick(std::size(pastes))]);
+            key(Qt::Key_V, Qt::ControlModifier, {});
+        } else if (what < 14) {
+            do
+                at = QPoint(pick(top->width()), pick(top->height()));
+            while (top == &w_ && QRect(fine->mapTo(&w_, QPoint()), fine->size()).contains(at));
+            press(top, at, pick(3) == 0);
+        } else {
+            answer(pick(3) == 0);
+        }
+        if (check_ && failure_.isEmpty())
+            failure_ = check_(hold);
+    }
 
-    Form1Window& window_;
+    // Keys go where the window system sends them, to the active window; a held key repeats.
+    void key(int k, Qt::KeyboardModifier m, const QString& text, int repeats = 0) {
+        note(QKeySequence(QKeyCombination(m, Qt::Key(k))).toString() + QString(repeats, '+'));
+        const auto to = [this] {
+            return qApp->focusWindow() ? qApp->focusWindow() : w_.windowHandle();
+        };
+        for (int i = 0; i <= repeats; ++i)
+            qt_handleKeyEvent(to(), QEvent::KeyPress, k, m, text, i > 0);
+        qt_handleKeyEvent(to(), QEvent::KeyRelease, k, m, text, false);
+    }
+    // A tap, or a click with the left button or now and then the right one.
+    void press(QWidget* top, QPoint at, bool tap) {
+        static QPointingDevice* const screen = QTest::createTouchDevice();
+        note(QStringLiteral("%1 at %2,%3").arg(tap ? "tap" : "click").arg(at.x()).arg(at.y()));
+        if (QPointer<QWindow> win = top->windowHandle(); !tap)
+            QTest::mouseClick(win, pick(8) ? Qt::LeftButton : Qt::RightButton, {}, at);
+        else if (QTest::touchEvent(win, screen).press(0, at, win); win)
+            QTest::touchEvent(win, screen).release(0, at, win);
+    }
+
+    // An answer through the question's own controls: the right one when `right`.
+    void answer(bool right) {
+        static const std::map<TipoDomanda, std::array<Ctl, 3>> choices = {
+            {TipoDomanda::CliccaSegmento, {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3}},
+            {TipoDomanda::CliccaMisura, {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3}},
+            {TipoDomanda::CliccaRettangolo, {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3}}};
+        const Ctl boxes[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4, Ctl::Text1};
+        const int factors[] = {1, 8, 10, 6, 1}; // what each box asks, times the answer
+        const Modulo1& m = w_.modulo();
+        const auto kind = static_cast<TipoDomanda>(cellNumber(m.domande(m.ndomanda, 0)));
+        const int solution = static_cast<int>(cellNumber(m.soluzioni(m.ndomanda, 1)));
+        const bool via = w_.control(Ctl::VIA)->isVisible();
+        const auto aim = [&](Ctl id) {
+            QWidget* c = w_.control(id);
+            press(&w_, c->mapTo(&w_, c->rect().center()), !pick(4));
+        };
+        if (via || pick(20) == 0)
+            return aim(via ? Ctl::VIA : Ctl::Command1);
+        if (choices.contains(kind))
+            return aim(choices.at(kind)[right ? solution - 1 : pick(3)]);
+        const auto n = std::ranges::find(boxes, w_.logic().stage().focus.value_or(Ctl::Text1));
+        for (QChar c : QString::number(right ? solution * factors[n - boxes] : pick(100)) + "\r")
+            key(c == '\r' ? int(Qt::Key_Return) : Qt::Key_0 + c.digitValue(), {}, c);
+    }
+    void note(const QString& e) {
+        if (last_ << QStringLiteral("#%1 %2").arg(sent_).arg(e); last_.size() > 25)
+            last_.removeFirst();
+    }
+
+    Form1Window& w_;
     ShortPause& pause_;
-    unsigned seed_;
     std::mt19937 random_;
-    QPointingDevice* touchScreen_;
-    Check check_;
-    int budget_ = 0;
-    int sent_ = 0;
-    bool stopped_ = false;
-    std::deque<QString> last_;
+    std::function<QString(Hold)> check_;
+    QString failure_;
+    int budget_ = 0, sent_ = 0;
+    QStringList last_;
 };
