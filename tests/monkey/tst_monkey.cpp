@@ -6,6 +6,7 @@
 #include "../forms/windowharness.h"
 
 #include <QElapsedTimer>
+#include <QLineEdit>
 
 #include <span>
 
