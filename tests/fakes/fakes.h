@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Test doubles for the platform services: a clock that moves only when told,
-// a pause that moves it on (and lets a test act while it holds), a screen of
-// any size and a player that only remembers what it was asked to play. The
-// real generator, ClockSeededRandom, is used as it is, with a fixed seed.
+// Test doubles for the platform services; the real generator, ClockSeededRandom,
+// is used as it is, with a fixed seed.
 
 #include "core/platform/clock.h"
 #include "core/platform/pause.h"
@@ -27,8 +25,7 @@ class FakeClock final : public Clock {
     double now_;
 };
 
-// Returns at once, moving the fake clock on by the length of the pause;
-// `during` runs first, while the pause holds the program.
+// Runs `during` as if the pause held the program, then moves the clock on.
 class FakePause final : public Pause {
   public:
     explicit FakePause(FakeClock& clock) : clock_(clock) {}
