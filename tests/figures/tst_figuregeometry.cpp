@@ -40,14 +40,11 @@ class TestFigureGeometry : public QObject {
     // arrays) and show the frame empty as it was; another orientation changes nothing.
     void countsThePiecesCannotShowAreRefused() {
         using Row = std::tuple<int, Cell, int, double>; // orientation (-1: a x b), a, b, W
-        for (const auto& [o, a, b, w] : {Row{0, integer(11), 0, kW},
-                                         {1, Cell{2.5f}, 0, kW},
-                                         {0, Cell{std::nanf("")}, 0, kW},
-                                         {1, integer(8), 0, 0.0},
-                                         {2, integer(8), 0, kW},
-                                         {-1, integer(0), 4, kW},
-                                         {-1, integer(3), 9, kW},
-                                         {-1, integer(3), 4, HUGE_VAL}}) {
+        for (const auto& [o, a, b, w] :
+             {Row(0, integer(11), 0, kW), Row(1, Cell{2.5f}, 0, kW),
+              Row(0, Cell{std::nanf("")}, 0, kW), Row(1, integer(8), 0, 0.0),
+              Row(2, integer(8), 0, kW), Row(-1, integer(0), 4, kW), Row(-1, integer(3), 9, kW),
+              Row(-1, integer(3), 4, HUGE_VAL)}) {
             SegmentFigure s;
             RectangleFigure r;
             dimensionaSegmento(s, kW, integer(1), integer(6));

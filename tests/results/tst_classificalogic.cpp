@@ -3,71 +3,53 @@
 #include "../exercise/harness.h"
 #include <QTest>
 
-Q_DECLARE_METATYPE(Rgb)
-
 class ClassificaLogicTest : public QObject {
     Q_OBJECT
   private slots:
-    void errorsGiveAGradeWithItsWordColourAndBlinkCountedUpToTenDots_data() {
-        QTest::addColumn<int>("errori");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<Rgb>("colour");
-        QTest::addColumn<int>("blinkMs");
-        QTest::newRow("none") << 0 << "ottimo!!!" << classifica::kOttimo << 200;
-        QTest::newRow("negative") << -3 << "ottimo!!!" << classifica::kOttimo << 200;
-        QTest::newRow("one") << 1 << "distinto!! " << classifica::kDistinto << 400;
-        QTest::newRow("two") << 2 << "buono!" << classifica::kBuono << 600;
-        QTest::newRow("three") << 3 << "sufficiente" << classifica::kSufficiente << 800;
-        QTest::newRow("four") << 4 << "esercitati!" << classifica::kOccorre << 1000;
-        QTest::newRow("seven") << 7 << "esercitati!" << classifica::kOccorre << 1000;
-    }
+    // Each count of errors: its grade word, blink and colour, and its row of dots after one
+    // series and after eleven (it stops at ten). No question put: never a record.
     void errorsGiveAGradeWithItsWordColourAndBlinkCountedUpToTenDots() {
-        QFETCH(int, errori);
-        QFETCH(int, blinkMs);
-        const auto row = static_cast<std::size_t>(blinkMs / 200 - 1); // the rows blink 200 ms apart
-        LogicHarness h; // no question put: each series lasts 1000 s, never a record
-        for (int n = 1; n <= 11; ++n) {
-            auto e = static_cast<std::int16_t>(errori);
-            h.form.classifica(e);
-            std::array<int, kRighe> dots{};
-            dots[row] = std::min(n, 10);
-            QCOMPARE(h.showings.back().shown.dots, dots);
+        using namespace classifica;
+        const std::array colours{kOttimo,      kOttimo,  kDistinto, kBuono,
+                                 kSufficiente, kOccorre, kOccorre};
+        std::string got;
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            LogicHarness h;
+            for (int n = 1; n <= 11; ++n)
+                h.form.classifica(std::array<std::int16_t, 7>{0, -3, 1, 2, 3, 4, 7}[i]);
+            const ClassificaView& v = h.showings.back().shown;
+            QVERIFY(!v.trecordVisible && !v.imageVisible && v.nuovoRecord.empty());
+            QVERIFY(v.risultatoBack == colours[i]);
+            got += v.risultato + std::to_string(v.blinkIntervalMs) + ':';
+            for (std::size_t r = 0; r < kRighe; ++r)
+                got +=
+                    std::to_string(h.showings[0].shown.dots[r]) + std::to_string(v.dots[r]) + ' ';
         }
-        const ClassificaView& v = h.showings.back().shown;
-        QVERIFY(!v.trecordVisible && !v.imageVisible && v.nuovoRecord.empty());
-        QTEST(QString::fromStdString(v.risultato), "word");
-        QTEST(v.risultatoBack.value(), "colour");
-        QCOMPARE(v.blinkIntervalMs, blinkMs);
+        QCOMPARE(got, std::string("ottimo!!!200:110 00 00 00 00 ottimo!!!200:110 00 00 00 00 "
+                                  "distinto!! 400:00 110 00 00 00 buono!600:00 00 110 00 00 "
+                                  "sufficiente800:00 00 00 110 00 esercitati!1000:00 00 00 00 110 "
+                                  "esercitati!1000:00 00 00 00 110 "));
     }
     // A difference of clock readings must not lose a tenth; a broken one makes no record.
-    void recordIsTheSeriesTimeCutToTenths_data() {
-        QTest::addColumn<double>("start");
-        QTest::addColumn<double>("end");
-        QTest::addColumn<double>("record");
-        QTest::addColumn<double>("expected"); // 0: no new record
-        QTest::newRow("across midnight") << 86390.1 << 86435.4 << 200.0 << 45.3;
-        QTest::newRow("just under 200") << 0.0 << 199.99 << 200.0 << 199.9;
-        QTest::newRow("a hundredth under the record") << 0.0 << 45.29 << 45.3 << 45.2;
-        QTest::newRow("as long as the record") << 0.0 << 45.3 << 45.3 << 0.0;
-        QTest::newRow("exactly 200 s") << 0.0 << 200.0 << 200.0 << 0.0;
-        QTest::newRow("negative") << 1045.0 << 1000.0 << 200.0 << 0.0;
-        QTest::newRow("under a tenth") << 1000.0 << 1000.05 << 200.0 << 0.0;
-        QTest::newRow("not a number") << 0.0 << qQNaN() << 200.0 << 0.0;
-        QTest::newRow("endless") << 0.0 << qInf() << 200.0 << 0.0;
-    }
+    // The shown record follows each new record ("*"); the 200 s of no record is not shown.
     void recordIsTheSeriesTimeCutToTenths() {
-        QFETCH(double, start);
-        QFETCH(double, end);
-        QFETCH(double, record);
-        QFETCH(double, expected);
-        Modulo1 m{.temposerie = start, .record = record, .giudizio = Giudizio::Ottimo};
-        const ClassificaView v = caricaClassifica(m, end);
-        QCOMPARE(m.record, expected > 0 ? expected : record);
-        QVERIFY(v.imageVisible == (expected > 0) && v.trecordVisible == (m.record < 200));
-        QCOMPARE(v.nuovoRecord, std::string(expected > 0 ? "Nuovo Record!" : ""));
-        if (expected > 0)
-            QCOMPARE(QString::fromStdString(v.trecord),
-                     QString::number(expected, 'f', 1).replace('.', ',') + "  secondi");
+        std::string got;
+        for (auto [start, end, record] : {std::tuple{86390.1, 86435.4, 200.0}, // across midnight
+                                          {0.0, 199.99, 200.0},
+                                          {0.0, 45.29, 45.3},
+                                          {0.0, 45.3, 45.3},
+                                          {0.0, 200.0, 200.0},
+                                          {1045.0, 1000.0, 200.0},
+                                          {1000.0, 1000.05, 200.0},
+                                          {0.0, qQNaN(), 200.0},
+                                          {0.0, qInf(), 200.0}}) {
+            Modulo1 m{.temposerie = start, .record = record, .giudizio = Giudizio::Ottimo};
+            const ClassificaView v = caricaClassifica(m, end);
+            QCOMPARE(v.nuovoRecord, std::string(v.imageVisible ? "Nuovo Record!" : ""));
+            got += (v.imageVisible ? "*" : "") + (v.trecordVisible ? v.trecord : "") + ';';
+        }
+        QCOMPARE(got,
+                 std::string("*45,3  secondi;*199,9  secondi;*45,2  secondi;45,3  secondi;;;;;;"));
     }
 };
 

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exercise logic on the fake services: the sequencer over whole passes, feedback and
+// counters, the screen adaptation, and what a typed answer is worth.
+#include "core/common/numbertext.h"
+#include "harness.h"
+#include <QTest>
+#include <set>
+
+class TestExercise : public QObject {
+    Q_OBJECT
+  private slots:
+    // A model: a four-box question is four answers, a wrong try one; each lasts a second.
+    void passesPutEachQuestionOnceAndSeriesCloseAfterTenAnswersWithTheirGrade() {
+        for (unsigned seed : {3u, 42u}) {
+            LogicHarness h(seed);
+            h.form.VIA_Click();
+            int count = 0, errors = 0;
+            std::vector<std::pair<Giudizio, int>> expected; // grade and answers
+            std::set<int> pass{h.modulo.ndomanda};
+            for (int q = 1; q < 180; ++q) {
+                // The hint line alternates its colour at every question.
+                QCOMPARE(h.form.stage()[Ctl::avviso].back,
+                         q % 2 ? form1::kAvvisoOtherBack : form1::kAvvisoBack);
+                const int wrongs = q % 7 == 0 ? q % 3 : 0;
+                const int last = h.modulo.ndomanda;
+                const bool passEnd = std::ranges::count(h.modulo.domandefatte, 1) == 42;
+                count += (h.kind() == 4 ? 4 : 1) + wrongs;
+                errors += wrongs;
+                for (int w = 0; w < wrongs; ++w)
+                    h.answer(false);
+                for (int box = h.kind() == 4 ? 4 : 1; box > 0; --box) // the right answer
+                    h.answer(true);
+                if (count >= 10 || passEnd)
+                    expected.push_back({giudizioPerErrori(errors), count});
+                if (count >= 10 && passEnd) // shown again at the pass end, grading nothing
+                    expected.push_back({Giudizio::SoloClassifica, -1});
+                if (count >= 10 || passEnd)
+                    count = errors = 0;
+                QCOMPARE(h.showings.size(), expected.size());
+                // Each pass puts every question once; the last one is not in the next.
+                if (passEnd) {
+                    QCOMPARE(pass.size(), std::size_t{42});
+                    pass = {last};
+                }
+                QVERIFY(pass.insert(h.modulo.ndomanda).second);
+            }
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                QCOMPARE(h.showings[i].giudizio, expected[i].first);
+                QVERIFY(expected[i].second < 0 || h.showings[i].seconds == expected[i].second);
+            }
+        }
+    }
+    // Pins a fault: when a series end and a pass end fell on the same question, the
+    // second showing graded an empty series: an "ottimo!!!" dot and a record of ~0 s.
+    void seriesAndPassEndingTogetherShowTheResultsTwiceGradingOnlyTheSeries() {
+        LogicHarness h(5, 1024, 768);
+        h.putQuestion(0); // "type 8", made the last of its pass
+        h.modulo.domandefatte.fill(1);
+        h.modulo.nrisposte = 9; // nine answers of this series judged right
+        h.clock.advance(44.37); // the answer's pause brings the series to 45,37 s
+        h.answer(true);
+        QCOMPARE(h.showings.size(), std::size_t{2});
+        QVERIFY(h.showings[0].giudizio == Giudizio::Ottimo && !h.showings[0].top);
+        QCOMPARE(h.showings[0].shown.nuovoRecord, std::string("Nuovo Record!"));
+        const Showing& pass = h.showings[1];
+        QVERIFY(pass.giudizio == Giudizio::SoloClassifica && pass.top == 768 * 15 / 14.0);
+        QCOMPARE(pass.shown.dots, (std::array<int, kRighe>{1, 0, 0, 0, 0}));
+        QCOMPARE(h.modulo.record, 45.3);
+    }
+    void answerShowsItsFeedbackDuringThePauseAndCountsAfterIt_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("right");
+        for (int row : {0, 3, 12, 19, 25, 30}) // a question of each kind
+            for (bool right : {true, false})
+                QTest::addRow("question %d, %s", row, right ? "right" : "wrong") << row << right;
+    }
+    void answerShowsItsFeedbackDuringThePauseAndCountsAfterIt() {
+        QFETCH(int, row);
+        QFETCH(bool, right);
+        LogicHarness h;
+        h.clock.set(86400 - 1.5); // the question timer counts across midnight
+        h.putQuestion(row);
+        const Stage& s = h.form.stage();
+        Stage seen;
+        h.pause.during = [&] { // what the pupil does meanwhile is dropped
+            if (h.pause.count > 1)
+                return;
+            seen = s;
+            int enter = kTastoInvio;
+            h.form.KeyPress(row == 19 ? Ctl::Inp1 : Ctl::Text1, enter);
+            if (row == 3 || row == 12 || row == 30) // answered by a click
+                h.answer(true);
+            h.form.VIA_Click();
+            h.form.Command1_Click();
+            h.clock.advance(0.5);
+            h.form.Timer1_Timer();
+        };
+        h.clock.advance(2.5);
+        h.form.Timer1_Timer();
+        h.answer(right);
+        const bool next = right && row != 19;
+        QVERIFY(h.pause.count == 1 && h.showings.empty() && h.modulo.nerrori == !right);
+        QCOMPARE(seen[Ctl::gratifica].text, std::string(right ? "BENE!!" : "NO RIPROVA"));
+        QVERIFY(seen.back == (right ? form1::kBack : form1::kWrongBack) && !seen.enabled);
+        QCOMPARE(seen[Ctl::LbRisposte].text, std::string("risposte")); // counted after the pause
+        QVERIFY(s[Ctl::gratifica].text.empty() && s.back == form1::kBack && s.enabled);
+        const std::string shown =
+            s[Ctl::LbTempo].text + s[Ctl::LbRisposte].text + s[Ctl::LbErrori].text;
+        QCOMPARE(shown, std::string(next ? "010" : right ? "210" : "211"));
+        QCOMPARE(h.player.played.size(), std::size_t{2}); // the greeting, then this cue:
+        QVERIFY(
+            h.player.played[1].starts_with(right ? "/app/suoni/esatto" : "/app/suoni/sbagliato1"));
+        QCOMPARE(h.modulo.ndomanda != row, next);
+        if (row == 19) // an accepted box keeps its value in cm and opens the next
+            QVERIFY(s[Ctl::Inp1].text == (right ? "2 cm" : "") && s[Ctl::LbSub2].visible == right);
+        if (!next && (row == 0 || row == 25 || row == 19)) // the box waiting for the answer
+            QCOMPARE(s.focus, row != 19 ? Ctl::Text1 : right ? Ctl::Inp2 : Ctl::Inp1);
+    }
+    void classificaGradesNothingLeavingTheQuestionOpenAndFineEndsItAll() {
+        LogicHarness h;
+        h.putQuestion(7);
+        h.form.Command1_Click();
+        QVERIFY(h.showings.size() == 1 && h.showings[0].giudizio == Giudizio::SoloClassifica);
+        QCOMPARE(h.showings[0].shown.dots, (std::array<int, kRighe>{}));
+        h.form.FINE_Click(); // nothing more is judged or put
+        h.answer(true);
+        h.form.VIA_Click();
+        QVERIFY(h.terminations == 1 && h.modulo.ndomanda == 7 && h.pause.count == 0);
+    }
+    void layoutStretchesToScreenAndWindowWithoutNaNAndComesBack() {
+        // On 1024 x 768, Frame1 (0, 8055, 12075, 990) and a 20.25-point font become:
+        LogicHarness h(1, 1024, 768);
+        const Stage start = h.form.stage();
+        const ScalableGeometry& f = start[Ctl::Frame1].geometry;
+        QCOMPARE(QList<int>({qRound(f.left), qRound(f.top), qRound(f.width), qRound(f.height),
+                             qRound(start[Ctl::LbRisposte].geometry.fontSize * 10),
+                             start.window.windowState}),
+                 QList<int>({0, 10276, 15379, 1263, 258, 2}));
+        for (auto [w, ht] : {std::pair{804, 602}, {333, 222}, {0, 0}, {804, 0}, {1024, 768}}) {
+            h.form.setWindowSize(w * 15, ht * 15);
+            h.form.Form_Resize();
+            const ScalableGeometry& g = h.form.stage()[Ctl::VIA].geometry; // as designed:
+            QCOMPARE(QList<float>({g.left, g.top, g.width, g.height, g.fontSize}),
+                     QList<float>({180.f * w / 804, 180.f * ht / 602, 1455.f * w / 804,
+                                   645.f * ht / 602, 21.75f * std::min(w / 804.f, ht / 602.f)}));
+        }
+        QVERIFY(h.form.stage().controls == start.controls);
+        for (auto [dw, dh] : {std::pair{0.f, 9030.f}, {12060.f, 0.f}}) { // a design of no size
+            Ridimschermo r;
+            WindowGeometry window{0, dw, dh, 0};
+            ScalableGeometry g{10, 20, 30, 40, 8};
+            r.ncontrolli = 1;
+            r.preparatabelle();
+            r.formdaridim = &window;
+            r.controlli[1] = &g;
+            r.adattaschermo(FakeScreen(804, 602));
+            const ScalableGeometry before = g;
+            window = {2, 2 * dw + 1, 2 * dh + 1, 0};
+            r.ridimensiona(); // nothing to scale from, so nothing moves
+            QCOMPARE(g, before);
+        }
+    }
+    // One text a rule: blanks, comma first, half to even (below, at, with zeros, above),
+    // sign, plus and point, the range's edges, past them, rounding out of it, huge, empty,
+    // fullwidth digits, a NUL inside. "-" stands for no number.
+    void typedAnswerValueFollowsOneRuleEach() {
+        std::string got;
+        using namespace std::string_literals;
+        for (const std::string& text :
+             {" \t12\t "s, ",5"s, "13,4"s, "13,5"s, "12,5000"s, "12,51"s, "-3,5"s, "+10.9"s,
+              "32767"s, "-32768"s, "32768"s, "-32769"s, "32767,5"s, std::string(500, '9'), ""s,
+              "１２"s, "1\0002"s}) {
+            const auto v = answerValue(text);
+            got += (v ? std::to_string(*v) : "-") + ' ';
+        }
+        QCOMPARE(got, std::string("12 0 13 14 12 13 -4 11 32767 -32768 - - - - - - - "));
+    }
+    void cellsOutsideTheTableThrow() { // row rows() and column cols() lie just outside
+        const CellTable t(3, 2);
+        QVERIFY(isEmpty(t(2, 1)));
+        for (auto [r, c] : {std::pair{3, 0}, {-1, 0}, {0, 2}, {0, -1}})
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range, t(r, c));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExercise)
+#include "tst_exercise.moc"
