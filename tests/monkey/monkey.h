@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A child on the real windows: keys (with modifiers, some held down), pastes of odd texts,
-// clicks and taps anywhere but on FINE, and answers aimed at the question, right ones now
-// and then so that series and passes end. Input takes the window system's path, so focus,
-// modal blocking and the pause's filter apply; it goes on in the pause and the results window.
+// A child on the real windows: keys (some held down), pastes, clicks and taps anywhere but on
+// FINE, and answers aimed at the question, right ones now and then so that series and passes
+// end. Input takes the window system's path (focus, modal blocking and the pause's filter
+// apply), and goes on in the results window.
 #include "fakes/fakes.h"
 #include "skin/forms/form1window.h"
 #include "skin/platform/eventlooppause.h"
@@ -18,48 +18,29 @@
 #include <map>
 #include <random>
 
-// The real pause, shortened to 2 ms; `during` runs while it holds the program.
-class ShortPause final : public Pause {
-  public:
-    ShortPause() : real_(clock_) {}
+// The real pause, shortened to 2 ms (its dropping of input is checked by the window tests).
+struct ShortPause final : Pause {
     void wait(double) override {
         ++count;
-        QTimer::singleShot(0, &real_, [this] {
-            if (real_.active() && during)
-                during();
-        });
-        real_.wait(0.002);
+        real.wait(0.002);
     }
-    bool active() const { return real_.active(); }
-    std::function<void()> during;
+    SteadyClock clock;
+    EventLoopPause real{clock};
     int count = 0;
-
-  private:
-    SteadyClock clock_;
-    EventLoopPause real_;
 };
 
 class Monkey : public QObject {
   public:
-    enum class Hold { None, Pause, Results }; // what held the program as an event went
-    Monkey(Form1Window& w, ShortPause& pause, unsigned seed) : w_(w), pause_(pause), random_(seed) {
-        // Events in a pause come from a generator of their own, as whether a pause gets any
-        // depends on timing: the main run stays the same for a seed.
-        pause_.during = [this, seed] {
-            const std::mt19937 main = std::exchange(random_, std::mt19937(seed + pause_.count));
-            for (int i = 0; i < 2 && sent_ < budget_ && failure_.isEmpty(); ++i)
-                step(Hold::Pause);
-            random_ = main;
-        };
+    enum class Hold { None, Results }; // what held the program as an event went
+    Monkey(Form1Window& w, ShortPause&, unsigned seed) : w_(w), random_(seed) {
         qApp->installEventFilter(this);
     }
-    ~Monkey() override { pause_.during = nullptr; }
 
     // Sends events until `events` have gone in all, or `check` (run after each) finds a fault.
     int run(int events, std::function<QString(Hold)> check) {
         budget_ = events;
         check_ = std::move(check);
-        for (; sent_ < budget_ && failure_.isEmpty(); QCoreApplication::processEvents())
+        for (; going(); QCoreApplication::processEvents())
             step(Hold::None);
         return sent_;
     }
@@ -75,7 +56,7 @@ class Monkey : public QObject {
         if (shown)
             QTimer::singleShot(0, this, [this, d = QPointer<QDialog>(shown)] {
                 for (; d && d->isVisible(); QCoreApplication::processEvents())
-                    if (sent_ < budget_ && failure_.isEmpty())
+                    if (going())
                         step(Hold::Results);
                     else if (key(Qt::Key_Return, {}, "\r"); d) // out of events: leave it
                         d->close();
@@ -84,6 +65,10 @@ class Monkey : public QObject {
     }
 
   private:
+    bool going() const { return sent_ < budget_ && failure_.isEmpty(); }
+    QWindow* target() const {
+        return qApp->focusWindow() ? qApp->focusWindow() : w_.windowHandle();
+    }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     void step(Hold hold) {
         static const QString pastes[] = {"8", "-3", "16 cm", "1\n2", QString(5000, '9'), "١٢", ""};
@@ -116,12 +101,9 @@ class Monkey : public QObject {
     // Keys go where the window system sends them, to the active window; a held key repeats.
     void key(int k, Qt::KeyboardModifier m, const QString& text, int repeats = 0) {
         note(QKeySequence(QKeyCombination(m, Qt::Key(k))).toString() + QString(repeats, '+'));
-        const auto to = [this] {
-            return qApp->focusWindow() ? qApp->focusWindow() : w_.windowHandle();
-        };
         for (int i = 0; i <= repeats; ++i)
-            qt_handleKeyEvent(to(), QEvent::KeyPress, k, m, text, i > 0);
-        qt_handleKeyEvent(to(), QEvent::KeyRelease, k, m, text, false);
+            qt_handleKeyEvent(target(), QEvent::KeyPress, k, m, text, i > 0);
+        qt_handleKeyEvent(target(), QEvent::KeyRelease, k, m, text, false);
     }
     // A tap, or a click with the left button or now and then the right one.
     void press(QWidget* top, QPoint at, bool tap) {
@@ -163,7 +145,6 @@ class Monkey : public QObject {
     }
 
     Form1Window& w_;
-    ShortPause& pause_;
     std::mt19937 random_;
     std::function<QString(Hold)> check_;
     QString failure_;
