@@ -86,8 +86,8 @@ inline void checkFigure(const FigureFrame* f, int a, int b) {
         // Rounding may leave a one-pixel seam where a base meets the left side.
         painted += base ? p[i].rect.adjusted(-1, 0, 0, 0) : p[i].rect;
     }
-    std::sort(units.begin(), units.end());
-    std::sort(gaps.begin(), gaps.end());
+    std::ranges::sort(units);
+    std::ranges::sort(gaps);
     QVERIFY(units.last() - units.first() <= 1 && gaps.first() >= 1 &&
             gaps.last() - gaps.first() <= 1);
     // Strips fill their frame; a rectangle's sides run its height, its bottom
@@ -101,4 +101,24 @@ inline void checkFigure(const FigureFrame* f, int a, int b) {
     const QRect inner = ring.adjusted(p[0].rect.width(), p.back().rect.height(),
                                       -p[std::size_t(a) % p.size()].rect.width(), -bottom.height());
     QVERIFY(b == 0 || painted.intersected(ring) == QRegion(ring).subtracted(inner));
+}
+
+// Checks the figures of the question on screen: only the frames of its kind
+// show, three strips of 8, 10 and 6 units or rectangles of the bank's sizes.
+inline void checkFigures(WindowHarness& h) {
+    const int row = h.window.modulo().ndomanda;
+    auto bank = [&](int column) { return int(cellNumber(h.window.modulo().domande(row, column))); };
+    const auto kind = TipoDomanda(bank(0));
+    // The bank's height and base of FrRet1 (middle), FrRet2 (left) and FrRet3 (right).
+    const int column[] = {kind == TipoDomanda::CliccaRettangolo ? 4 : 2, 2, 6};
+    for (std::size_t i = 0; i < 3 && !QTest::currentTestFailed(); ++i) {
+        const bool rectangle = kind == TipoDomanda::CliccaRettangolo ||
+                               (kind == TipoDomanda::NumeroSulRettangolo && i == 0);
+        QCOMPARE(h.visible(kSegmentFrames[i]) + 2 * h.visible(kRectangleFrames[i]),
+                 conSegmenti(kind) + 2 * rectangle);
+        if (conSegmenti(kind))
+            checkFigure(h.frame(kSegmentFrames[i]), std::array{8, 10, 6}[i], 0);
+        if (rectangle)
+            checkFigure(h.frame(kRectangleFrames[i]), bank(column[i]), bank(column[i] + 1));
+    }
 }
