@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The exercise window as the pupil sees it: controls, captions and places.
+// The exercise window's controls where the scale factors put them. Which ones show
+// for each kind of question, and their texts, the reference pictures hold.
 #include "windowharness.h"
 
 #include "core/screen/twips.h"
@@ -7,49 +8,6 @@
 class TestForm1Window : public QObject {
     Q_OBJECT
   private slots:
-    void eachScreenShowsItsOwnControls_data() {
-        QTest::addColumn<int>("row");          // -1: the start screen
-        QTest::addColumn<QString>("controls"); // the visible ones, in the design's order
-        QTest::addColumn<QString>("texts");    // avviso, LbCodice, counters, focus
-        const QString bar = "Frame1 avviso FINE gratifica LbRisposte LbErrori LbCodice LbTempo "
-                            "Command1 ";
-        const QString segments = bar + "LbSegmento1 LbSegmento2 LbSegmento3 LbDOMANDA ";
-        const QString strips = " FrSegmento1 FrSegmento3 FrSegmento2";
-        const QString type = "Scrivi il risultato e premi il tasto INVIO. |";
-        QTest::newRow("start") << -1
-                               << "Frame1 avviso VIA FINE gratifica LbRisposte LbErrori LbCodice "
-                                  "Command1 LbDOMANDA"
-                               << "Clicca sul tasto VIA per iniziare.|codice|risposte/errori|";
-        QTest::newRow("type on segments")
-            << 0 << segments + "Text1" + strips << type + "0|risposte/0|Text1";
-        QTest::newRow("click a segment") << 3 << segments.trimmed() + strips << "|3|risposte/0|";
-        QTest::newRow("click an answer")
-            << 12 << segments + "LbRisposta1 LbRisposta2 LbRisposta3" + strips
-            << "Clicca sulla risposta esatta.|12|risposte/0|";
-        QTest::newRow("four measures")
-            << 19 << segments + "LbSub1 Inp1" + strips << type + "19|risposte/0|Inp1";
-        QTest::newRow("type on a rectangle")
-            << 25 << bar + "LbDOMANDA Text1 FrRet1" << type + "25|risposte/0|Text1";
-        QTest::newRow("click a rectangle") << 30 << bar + "LbDOMANDA FrRet1 FrRet2 FrRet3"
-                                           << "|30|risposte/0|";
-    }
-    void eachScreenShowsItsOwnControls() {
-        QFETCH(int, row);
-        WindowHarness h;
-        if (row >= 0)
-            h.putQuestion(row);
-        QStringList shown;
-        for (const Form1ControlDesign& d : form1Design())
-            if (h.visible(d.id))
-                shown << toQString(d.name);
-        QTEST(shown.join(' '), "controls");
-        QWidget* focus = h.window.focusWidget();
-        QTEST(QStringList({h.text(Ctl::avviso), h.text(Ctl::LbCodice), h.counters(),
-                           focus ? focus->objectName() : ""})
-                  .join('|'),
-              "texts");
-    }
-
     void controlsSitWhereTheScaleFactorsPutThemOnAnyScreen() {
         for (QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(1080, 1920),
                              QSize(3840, 1080), QSize(64, 48), QSize(32, 24)}) {

@@ -50,8 +50,9 @@ struct WindowHarness {
         fatte[std::size_t(row)] = 1;
     }
     void click(Ctl id) const { QTest::mouseClick(window.control(id), Qt::LeftButton); }
-    // Types `text` into a box and presses Enter, as the pupil does.
+    // Types `text` into a box, which must hold the keyboard, and presses Enter.
     void type(Ctl box, const QString& text) const {
+        QCOMPARE(window.focusWidget(), window.control(box));
         QTest::keyClicks(window.control(box), text);
         QTest::keyClick(window.control(box), Qt::Key_Return);
     }

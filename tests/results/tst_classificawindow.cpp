@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results window on screen: its fixed size, what it shows after its load
-// handler, the blinking grade and PROSEGUI. The scripted pupil sees it open.
+// handler, the blinking grade. The scripted pupil opens it and leaves it.
 #include "../forms/windowharness.h"
 #include "skin/forms/classificawindow.h"
 #include "skin/forms/fonts.h"
 
 #include <QLabel>
-#include <QPointer>
 
 class ClassificaWindowTest : public QObject {
     Q_OBJECT
@@ -55,28 +54,6 @@ class ClassificaWindowTest : public QObject {
         // The grade blinks: off for one interval, then on again.
         QTRY_VERIFY(!risultato->isVisible());
         QTRY_VERIFY(risultato->isVisible());
-    }
-
-    // Pins a fault: PROSEGUI held the focus, so Space pressed it too.
-    void onlyProseguiOrEnterLeavesTheWindow() {
-        for (bool byEnter : {false, true}) {
-            Modulo1 m;
-            FakeClock clock;
-            QPointer<ClassificaWindow> w = new ClassificaWindow(m, clock, 15);
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-            for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space})
-                QTest::keyClick(w->windowHandle(), key);
-            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-            QApplication::sendEvent(w, &held); // still down from the last answer
-            closeFromOutside(w);
-            QVERIFY(w && w->isVisible());
-            if (byEnter)
-                QTest::keyClick(w->windowHandle(), Qt::Key_Return);
-            else
-                QTest::mouseClick(w->findChild<QWidget*>("Command1"), Qt::LeftButton);
-            QTRY_VERIFY(w.isNull());
-        }
     }
 };
 
