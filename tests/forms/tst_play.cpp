@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing the exercise window with keys, clicks and taps: what the scripted
-// pupil does not show.
+// The exercise window's controls where the scale factors put them, and playing it
+// with keys, clicks and taps: what the scripted pupil does not show. Which controls
+// show for each kind of question, and their texts, the reference pictures hold.
 #include "windowharness.h"
 
+#include "core/screen/twips.h"
 #include "skin/platform/eventlooppause.h"
 
 #include <QPointingDevice>
@@ -20,8 +22,35 @@ static void tap(QWidget* w, QPoint at) {
 class TestPlay : public QObject {
     Q_OBJECT
   private slots:
-    // "La somma del primo segmento con il secondo è 36 cm": 2, 16, 20 and 12 cm.
-    void fourStepQuestionTakesTheWorkedExampleAndAWrongStepEmptiesOnlyItsBox() {
+    void controlsSitWhereTheScaleFactorsPutThemOnAnyScreen() {
+        for (QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(1080, 1920),
+                             QSize(3840, 1080), QSize(64, 48), QSize(32, 24)}) {
+            WindowHarness h(screen.width(), screen.height());
+            const double fx = screen.width() * 15.0 / 12060; // the design's size in twips
+            const double fy = screen.height() * 15.0 / 9030;
+            const Form1ControlDesign& frame = design(Ctl::Frame1);
+            for (const Form1ControlDesign& d : form1Design()) {
+                const PixelRect r =
+                    toPixels(d.inFrame1 ? fx * frame.left : 0, d.inFrame1 ? fy * frame.top : 0,
+                             fx * d.left, fy * d.top, fx * d.width, fy * d.height, 15);
+                const QWidget* w = h.window.control(d.id);
+                QCOMPARE(w->geometry(), QRect(QPoint(r.x, r.y),
+                                              d.autoSize ? w->size() : QSize(r.width, r.height)));
+                QCOMPARE(w->font().pointSizeF(),
+                         double(std::max(1.0f, float(std::min(fx, fy) * d.font.size))));
+            }
+            if (screen.width() == 1024) // Frame1 (0, 8055, 12075, 990) in twips
+                QCOMPARE(h.window.control(Ctl::Frame1)->geometry(), QRect(0, 685, 1025, 84));
+            for (int row : {0, 3, 12, 19, 25, 34}) // each kind lays out without fault
+                h.putQuestion(row);
+            QCOMPARE(h.window.size(), screen);
+            QVERIFY(h.window.windowFlags() & Qt::FramelessWindowHint);
+        }
+    }
+
+    // "La somma del primo segmento con il secondo è 36 cm": 2, 16, 20 and 12 cm. Enter
+    // judges even an empty box, never a repeat; a wrong step empties only its own box.
+    void fourStepQuestionTakesTheWorkedExampleAndEnterJudgesEachStepOnce() {
         WindowHarness h;
         h.putQuestion(19);
         QString seen;
@@ -29,9 +58,11 @@ class TestPlay : public QObject {
             const bool orange = h.window.palette().window() == toQColor(form1::kWrongBack);
             seen += h.text(Ctl::gratifica) + (orange ? "! " : " ");
         };
-        auto enter = [&](const QString& entry) { // where the focus is, as the pupil types
+        // Types where the focus is and presses Enter, Return or one held down.
+        auto enter = [&](const QString& entry, Qt::Key key = Qt::Key_Return, bool held = false) {
             QTest::keyClicks(h.window.focusWidget(), entry);
-            QTest::keyClick(h.window.focusWidget(), Qt::Key_Return);
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, "\r", held);
+            QApplication::sendEvent(h.window.focusWidget(), &press);
             QString s; // each box's text, "?" while it waits, "-" while it and its prompt hide
             for (int i = 0; i < 4; ++i) {
                 const Ctl box = Ctl(index(Ctl::Inp1) + i);
@@ -42,10 +73,13 @@ class TestPlay : public QObject {
             return s + h.counters();
         };
         QCOMPARE(enter("2"), "2 cm|?|-|-|1/0");
-        QCOMPARE(enter("16"), "2 cm|16 cm|?|-|2/0");
+        QCOMPARE(enter("16", Qt::Key_Enter), "2 cm|16 cm|?|-|2/0");
         QCOMPARE(enter("21"), "2 cm|16 cm|?|-|3/1");
-        QCOMPARE(enter("20"), "2 cm|16 cm|20 cm|?|4/1");
-        QCOMPARE(enter("12").right(3) + seen, "5/1BENE!! BENE!! NO RIPROVA! BENE!! BENE!! ");
+        QCOMPARE(enter(""), "2 cm|16 cm|?|-|4/2");                           // an empty box too
+        QCOMPARE(enter("20", Qt::Key_Return, true), "2 cm|16 cm|20?|-|4/2"); // a repeat: nothing
+        QCOMPARE(enter(""), "2 cm|16 cm|20 cm|?|5/2");
+        QCOMPARE(enter("12").right(3) + seen,
+                 "6/2BENE!! BENE!! NO RIPROVA! NO RIPROVA! BENE!! BENE!! ");
         QVERIFY(h.text(Ctl::LbCodice) != "19");
     }
 
@@ -79,21 +113,6 @@ class TestPlay : public QObject {
         // Right on segments and the left rectangle, wrong on the middle one, VIA starts.
         QCOMPARE(seen.join(' '),
                  "1/0 1/0 1/0 1/1 1/0 " + QString("risposte/0 ").repeated(7).trimmed());
-    }
-
-    void enterJudgesEvenAnEmptyBoxButNeverARepeat() {
-        WindowHarness h;
-        h.putQuestion(0); // "Quante unità frazionarie ci sono nel 1° segmento?": 8
-        QWidget* box = h.window.control(Ctl::Text1);
-        QTest::keyClicks(box, "8");
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-        QApplication::sendEvent(box, &held);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(h.counters() + h.text(Ctl::Text1), "1/1");
-        QTest::keyClicks(h.window.focusWidget(), "8");
-        QTest::keyClick(box, Qt::Key_Enter);
-        QCOMPARE(h.counters(), "2/1");
     }
 
     // The real pause, on a clock that moves only when told.

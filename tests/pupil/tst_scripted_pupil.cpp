@@ -147,13 +147,11 @@ class TestScriptedPupil : public QObject {
                         .arg(d->x())
                         .arg(d->y())
                         .arg(controlText(d->findChild<QWidget*>("RISULTATO")));
-            for (const char* row :
-                 {"ShOttimo", "ShDistinto", "ShBuono", "ShSufficiente", "ShOccorre"})
+            for (QString row : QString("Ottimo Distinto Buono Sufficiente Occorre").split(' '))
                 seen.last() +=
-                    ' ' +
-                    QString::number(std::ranges::count_if(
-                        d->findChildren<QWidget*>(QRegularExpression(QString("^%1\\d+$").arg(row))),
-                        &QWidget::isVisible));
+                    ' ' + QString::number(std::ranges::count_if(
+                              d->findChildren<QWidget*>(QRegularExpression("^Sh" + row + "\\d+$")),
+                              &QWidget::isVisible));
             avviso = h.text(Ctl::avviso);
             // Pins a fault: PROSEGUI held the focus, so Space pressed it too. Only PROSEGUI,
             // or a fresh Enter, leaves; not Escape, Space, Tab, a held Enter or Alt+F4.
