@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The real exercise window with fake platform services (or a real pause or
-// screen in their place), ways to put a question and act on its controls as
-// the pupil does, and a check of the figures it paints.
+// The real exercise window with fake platform services (or a real pause or screen),
+// the pupil's ways to act on it, and a check of the figures it paints.
 
 #include "core/sound/audio.h"
 #include "fakes/fakes.h"
@@ -39,8 +38,7 @@ struct WindowHarness {
         window.setTerminator([this] { ++terminations; });
         window.start(false);
     }
-    // Puts question `row` as if it were the first of its pass, so answering it
-    // ends no pass: VIA (pressed from code once hidden) can draw only that one.
+    // Puts question `row` as the first of its pass (answering it ends no pass).
     void putQuestion(int row) {
         auto& fatte = window.modulo().domandefatte;
         fatte.fill(1);
@@ -110,7 +108,7 @@ inline void checkFigures(WindowHarness& h) {
     const int row = h.window.modulo().ndomanda;
     auto bank = [&](int column) { return int(cellNumber(h.window.modulo().domande(row, column))); };
     const auto kind = TipoDomanda(bank(0));
-    // The bank's height and base of FrRet1 (middle), FrRet2 (left) and FrRet3 (right).
+    // The columns of the height and base of FrRet1 (middle), FrRet2 (left), FrRet3 (right).
     const int column[] = {kind == TipoDomanda::CliccaRettangolo ? 4 : 2, 2, 6};
     for (std::size_t i = 0; i < 3 && !QTest::currentTestFailed(); ++i) {
         const bool rectangle = kind == TipoDomanda::CliccaRettangolo ||
