@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing the exercise window with keys, clicks and taps: what the scripted
-// pupil does not show.
+// The exercise window's controls where the scale factors put them, and playing it
+// with keys, clicks and taps: what the scripted pupil does not show. Which controls
+// show for each kind of question, and their texts, the reference pictures hold.
 #include "windowharness.h"
 
+#include "core/screen/twips.h"
 #include "skin/platform/eventlooppause.h"
 
 #include <QPointingDevice>
@@ -20,8 +22,35 @@ static void tap(QWidget* w, QPoint at) {
 class TestPlay : public QObject {
     Q_OBJECT
   private slots:
-    // "La somma del primo segmento con il secondo è 36 cm": 2, 16, 20 and 12 cm.
-    void fourStepQuestionTakesTheWorkedExampleAndAWrongStepEmptiesOnlyItsBox() {
+    void controlsSitWhereTheScaleFactorsPutThemOnAnyScreen() {
+        for (QSize screen : {QSize(1024, 768), QSize(1920, 1080), QSize(1080, 1920),
+                             QSize(3840, 1080), QSize(64, 48), QSize(32, 24)}) {
+            WindowHarness h(screen.width(), screen.height());
+            const double fx = screen.width() * 15.0 / 12060; // the design's size in twips
+            const double fy = screen.height() * 15.0 / 9030;
+            const Form1ControlDesign& frame = design(Ctl::Frame1);
+            for (const Form1ControlDesign& d : form1Design()) {
+                const PixelRect r =
+                    toPixels(d.inFrame1 ? fx * frame.left : 0, d.inFrame1 ? fy * frame.top : 0,
+                             fx * d.left, fy * d.top, fx * d.width, fy * d.height, 15);
+                const QWidget* w = h.window.control(d.id);
+                QCOMPARE(w->geometry(), QRect(QPoint(r.x, r.y),
+                                              d.autoSize ? w->size() : QSize(r.width, r.height)));
+                QCOMPARE(w->font().pointSizeF(),
+                         double(std::max(1.0f, float(std::min(fx, fy) * d.font.size))));
+            }
+            if (screen.width() == 1024) // Frame1 (0, 8055, 12075, 990) in twips
+                QCOMPARE(h.window.control(Ctl::Frame1)->geometry(), QRect(0, 685, 1025, 84));
+            for (int row : {0, 3, 12, 19, 25, 34}) // each kind lays out without fault
+                h.putQuestion(row);
+            QCOMPARE(h.window.size(), screen);
+            QVERIFY(h.window.windowFlags() & Qt::FramelessWindowHint);
+        }
+    }
+
+    // "La somma del primo segmento con il secondo è 36 cm": 2, 16, 20 and 12 cm. Enter
+    // judges even an empty box, never a repeat; a wrong step empties only its own box.
+    void fourStepQuestionTakesTheWorkedExampleAndEnterJudgesEachStepOnce() {
         WindowHarness h;
         h.putQuestion(19);
         QString seen;
@@ -29,86 +58,61 @@ class TestPlay : public QObject {
             const bool orange = h.window.palette().window() == toQColor(form1::kWrongBack);
             seen += h.text(Ctl::gratifica) + (orange ? "! " : " ");
         };
-        auto enter = [&](const QString& entry) { // where the focus is, as the pupil types
-            QWidget* box = h.window.focusWidget();
-            QTest::keyClicks(box, entry);
-            QTest::keyClick(box, Qt::Key_Return);
-            QString
-                s; // each box's text, "?" while it waits, "-" while it and its prompt are hidden
+        // Types where the focus is and presses Enter, Return or one held down.
+        auto enter = [&](const QString& entry, Qt::Key key = Qt::Key_Return, bool held = false) {
+            QTest::keyClicks(h.window.focusWidget(), entry);
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, "\r", held);
+            QApplication::sendEvent(h.window.focusWidget(), &press);
+            QString s; // each box's text, "?" while it waits, "-" while it and its prompt hide
             for (int i = 0; i < 4; ++i) {
-                const Ctl b = std::array{Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4}[i];
-                const bool prompt =
-                    h.visible(std::array{Ctl::LbSub1, Ctl::LbSub2, Ctl::LbSub3, Ctl::LbSub4}[i]);
-                s += !h.visible(b) && !prompt
-                         ? "-|"
-                         : h.text(b) + (prompt && h.window.control(b)->isEnabled() ? "?|" : "|");
+                const Ctl box = Ctl(index(Ctl::Inp1) + i);
+                s += h.visible(Ctl(index(Ctl::LbSub1) + i)) + h.visible(box) == 0 ? "-|"
+                     : h.window.control(box)->isEnabled() ? h.text(box) + "?|"
+                                                          : h.text(box) + "|";
             }
             return s + h.counters();
         };
         QCOMPARE(enter("2"), "2 cm|?|-|-|1/0");
-        QCOMPARE(enter("16"), "2 cm|16 cm|?|-|2/0");
+        QCOMPARE(enter("16", Qt::Key_Enter), "2 cm|16 cm|?|-|2/0");
         QCOMPARE(enter("21"), "2 cm|16 cm|?|-|3/1");
-        QCOMPARE(enter("20"), "2 cm|16 cm|20 cm|?|4/1");
-        enter("12");
-        QCOMPARE(seen, "BENE!! BENE!! NO RIPROVA! BENE!! BENE!! ");
-        QCOMPARE(h.counters(), "5/1");
+        QCOMPARE(enter(""), "2 cm|16 cm|?|-|4/2");                           // an empty box too
+        QCOMPARE(enter("20", Qt::Key_Return, true), "2 cm|16 cm|20?|-|4/2"); // a repeat: nothing
+        QCOMPARE(enter(""), "2 cm|16 cm|20 cm|?|5/2");
+        QCOMPARE(enter("12").right(3) + seen,
+                 "6/2BENE!! BENE!! NO RIPROVA! NO RIPROVA! BENE!! BENE!! ");
         QVERIFY(h.text(Ctl::LbCodice) != "19");
     }
 
-    void onlyAWholeClickOrTapOnWhatTheQuestionAsksAnswers_data() {
-        QTest::addColumn<int>("row"); // -1: the start screen
-        QTest::addColumn<Ctl>("target");
-        QTest::addColumn<Press>("press");
-        QTest::addColumn<QString>("counters");
-        QTest::newRow("on a piece, its frame") << 4 << Ctl::FrSegmento1 << Press::Click << "1/0";
-        QTest::newRow("tap on a piece") << 4 << Ctl::FrSegmento1 << Press::Tap << "1/0";
-        QTest::newRow("left rectangle: 1") << 30 << Ctl::FrRet2 << Press::Click << "1/0";
-        QTest::newRow("tap, middle one: 2") << 30 << Ctl::FrRet1 << Press::Tap << "1/1";
-        QTest::newRow("tap on a label") << 14 << Ctl::LbRisposta3 << Press::Tap << "1/0";
-        QTest::newRow("tap on VIA") << -1 << Ctl::VIA << Press::Tap << "risposte/0";
-        QTest::newRow("a segment, answer asked")
-            << 12 << Ctl::FrSegmento1 << Press::Click << "risposte/0";
-        QTest::newRow("its label") << 12 << Ctl::LbSegmento3 << Press::Click << "risposte/0";
-        QTest::newRow("release alone, frame")
-            << 4 << Ctl::FrSegmento1 << Press::ReleaseOnly << "risposte/0";
-        QTest::newRow("release alone, label")
-            << 14 << Ctl::LbRisposta3 << Press::ReleaseOnly << "risposte/0";
-        QTest::newRow("dragged off, frame")
-            << 4 << Ctl::FrSegmento1 << Press::DraggedOff << "risposte/0";
-        QTest::newRow("dragged off, label")
-            << 14 << Ctl::LbRisposta3 << Press::DraggedOff << "risposte/0";
-    }
+    // A click or tap on a piece is one on its frame. Segments do nothing while an answer
+    // is to be clicked, nor does a release without its press on the same control.
     void onlyAWholeClickOrTapOnWhatTheQuestionAsksAnswers() {
-        QFETCH(int, row);
-        QFETCH(Ctl, target);
-        QFETCH(Press, press);
-        WindowHarness h;
-        if (row >= 0)
-            h.putQuestion(row);
-        QWidget* w = h.window.control(target);
-        const QPoint at(1, w->height() / 2); // on the first unit of a strip
-        if (press == Press::Tap)
-            tap(w, at);
-        if (press == Press::Click || press == Press::DraggedOff)
-            QTest::mousePress(w, Qt::LeftButton, {}, at);
-        if (press != Press::Tap)
-            QTest::mouseRelease(w, Qt::LeftButton, {}, press == Press::DraggedOff ? -at : at);
-        QTEST(h.counters(), "counters");
-    }
-
-    void enterJudgesEvenAnEmptyBoxButNeverARepeat() {
-        WindowHarness h;
-        h.putQuestion(0); // "Quante unità frazionarie ci sono nel 1° segmento?": 8
-        QWidget* box = h.window.control(Ctl::Text1);
-        QTest::keyClicks(box, "8");
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-        QApplication::sendEvent(box, &held);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(h.counters() + h.text(Ctl::Text1), "1/1");
-        QTest::keyClicks(h.window.focusWidget(), "8");
-        QTest::keyClick(box, Qt::Key_Enter);
-        QCOMPARE(h.counters(), "2/1");
+        using enum Ctl;
+        using enum Press;
+        const std::tuple<int, Ctl, Press> cases[] = {
+            {4, FrSegmento1, Click},       {4, FrSegmento1, Tap},
+            {30, FrRet2, Click},           {30, FrRet1, Tap},
+            {14, LbRisposta3, Tap},        {-1, VIA, Tap},
+            {12, FrSegmento1, Click},      {12, LbSegmento3, Click},
+            {4, FrSegmento1, ReleaseOnly}, {14, LbRisposta3, ReleaseOnly},
+            {4, FrSegmento1, DraggedOff},  {14, LbRisposta3, DraggedOff}};
+        QStringList seen;
+        for (const auto& [row, target, press] : cases) {
+            WindowHarness h;
+            if (row >= 0)
+                h.putQuestion(row);
+            QWidget* w = h.window.control(target);
+            const QPoint at(1, w->height() / 2); // on the first unit of a strip
+            if (press == Tap)
+                tap(w, at);
+            if (press == Click || press == DraggedOff)
+                QTest::mousePress(w, Qt::LeftButton, {}, at);
+            if (press != Tap)
+                QTest::mouseRelease(w, Qt::LeftButton, {}, press == DraggedOff ? -at : at);
+            seen << h.counters();
+        }
+        // Right on segments and the left rectangle, wrong on the middle one, VIA starts.
+        QCOMPARE(seen.join(' '),
+                 "1/0 1/0 1/0 1/1 1/0 " + QString("risposte/0 ").repeated(7).trimmed());
     }
 
     // The real pause, on a clock that moves only when told.
@@ -117,51 +121,39 @@ class TestPlay : public QObject {
         EventLoopPause pause(pauseClock);
         WindowHarness h(1024, 768, 1, &pause);
         h.putQuestion(0);
-        bool held = false;
-        bool moved = false;
+        QString active; // at the start of the pause, then after a while on its still clock
         QTimer::singleShot(30, [&] {
-            held = pause.active();
-            h.type(Ctl::Text1, "8"); // the right answer, while "NO RIPROVA" shows
+            active += QString::number(pause.active());
+            QTest::keyClicks(h.window.control(Ctl::Text1),
+                             "8\r"); // right, while "NO RIPROVA" shows
             h.click(Ctl::FINE);
         });
         QTimer::singleShot(250, [&] {
-            moved = pause.active(); // still on: its clock has not moved
+            active += QString::number(pause.active());
             pauseClock.advance(1);
         });
         h.type(Ctl::Text1, "3");
-        QVERIFY(held && moved && !pause.active());
-        QCOMPARE(h.counters() + h.text(Ctl::Text1) + QString::number(h.terminations), "1/10");
+        QCOMPARE(active + QString::number(pause.active()) + ' ' + h.counters() +
+                     h.text(Ctl::Text1) + QString::number(h.terminations),
+                 "110 1/10");
     }
 
-    void onlyFineOrTheProgramItselfClosesTheWindow() {
-        WindowHarness byFine, byProgram, bySystem;
-        tap(byFine.window.control(Ctl::FINE), {5, 5});
-        byProgram.window.close();
-        closeFromOutside(&bySystem.window); // it would lose the session's tally
-        QCOMPARE(byFine.terminations + 10 * byProgram.terminations + 100 * bySystem.terminations,
-                 11);
-        QVERIFY(bySystem.window.isVisible());
-    }
-
-    void keysPressNoButton_data() {
-        QTest::addColumn<int>("row");
-        for (int row : {-1, 3, 12, 30}) // start screen, then the kinds answered by a click
-            QTest::addRow("%d", row) << row;
-    }
     // Pins a fault: with VIA hidden the keyboard focus went on to FINE, and one
     // press of the space bar ended the program with the session's tally.
     void keysPressNoButton() {
-        QFETCH(int, row);
-        WindowHarness h;
-        if (row >= 0)
-            h.putQuestion(row);
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,
-                            Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Space})
-            QTest::keyClick(h.window.windowHandle(), key);
-        QCOMPARE(h.terminations, 0);
-        QCOMPARE(h.window.modulo().giudizio, Giudizio::Nessuno); // CLASSIFICA was not pressed
-        QCOMPARE(h.visible(Ctl::VIA), row < 0);
-        QCOMPARE(h.window.focusWidget(), nullptr);
+        for (int row : {-1, 3, 12, 30}) { // start screen, then the kinds answered by a click
+            WindowHarness h;
+            if (row >= 0)
+                h.putQuestion(row);
+            for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,
+                                Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Space})
+                QTest::keyClick(h.window.windowHandle(), key);
+            // Neither FINE nor CLASSIFICA was pressed, nor VIA, and no button took the focus.
+            QCOMPARE(
+                QList<int>({h.terminations, h.visible(Ctl::VIA), int(h.window.modulo().giudizio),
+                            h.window.focusWidget() != nullptr}),
+                QList<int>({0, row < 0, int(Giudizio::Nessuno), 0}));
+        }
     }
 };
 

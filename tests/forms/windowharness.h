@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The real exercise window with fake platform services (or a real pause or
-// screen in their place), ways to put a question and act on its controls as
-// the pupil does, and a check of the figures it paints.
+// The real exercise window with fake platform services (or a real pause or screen),
+// the pupil's ways to act on it, and a check of the figures it paints.
 
 #include "core/sound/audio.h"
 #include "fakes/fakes.h"
@@ -39,8 +38,7 @@ struct WindowHarness {
         window.setTerminator([this] { ++terminations; });
         window.start(false);
     }
-    // Puts question `row` as if it were the first of its pass, so answering it
-    // ends no pass: VIA (pressed from code once hidden) can draw only that one.
+    // Puts question `row` as the first of its pass (answering it ends no pass).
     void putQuestion(int row) {
         auto& fatte = window.modulo().domandefatte;
         fatte.fill(1);
@@ -50,8 +48,9 @@ struct WindowHarness {
         fatte[std::size_t(row)] = 1;
     }
     void click(Ctl id) const { QTest::mouseClick(window.control(id), Qt::LeftButton); }
-    // Types `text` into a box and presses Enter, as the pupil does.
+    // Types `text` into a box, which must hold the keyboard, and presses Enter.
     void type(Ctl box, const QString& text) const {
+        QCOMPARE(window.focusWidget(), window.control(box));
         QTest::keyClicks(window.control(box), text);
         QTest::keyClick(window.control(box), Qt::Key_Return);
     }
@@ -86,8 +85,8 @@ inline void checkFigure(const FigureFrame* f, int a, int b) {
         // Rounding may leave a one-pixel seam where a base meets the left side.
         painted += base ? p[i].rect.adjusted(-1, 0, 0, 0) : p[i].rect;
     }
-    std::sort(units.begin(), units.end());
-    std::sort(gaps.begin(), gaps.end());
+    std::ranges::sort(units);
+    std::ranges::sort(gaps);
     QVERIFY(units.last() - units.first() <= 1 && gaps.first() >= 1 &&
             gaps.last() - gaps.first() <= 1);
     // Strips fill their frame; a rectangle's sides run its height, its bottom
@@ -101,4 +100,24 @@ inline void checkFigure(const FigureFrame* f, int a, int b) {
     const QRect inner = ring.adjusted(p[0].rect.width(), p.back().rect.height(),
                                       -p[std::size_t(a) % p.size()].rect.width(), -bottom.height());
     QVERIFY(b == 0 || painted.intersected(ring) == QRegion(ring).subtracted(inner));
+}
+
+// Checks the figures of the question on screen: only the frames of its kind
+// show, three strips of 8, 10 and 6 units or rectangles of the bank's sizes.
+inline void checkFigures(WindowHarness& h) {
+    const int row = h.window.modulo().ndomanda;
+    auto bank = [&](int column) { return int(cellNumber(h.window.modulo().domande(row, column))); };
+    const auto kind = TipoDomanda(bank(0));
+    // The columns of the height and base of FrRet1 (middle), FrRet2 (left), FrRet3 (right).
+    const int column[] = {kind == TipoDomanda::CliccaRettangolo ? 4 : 2, 2, 6};
+    for (std::size_t i = 0; i < 3 && !QTest::currentTestFailed(); ++i) {
+        const bool rectangle = kind == TipoDomanda::CliccaRettangolo ||
+                               (kind == TipoDomanda::NumeroSulRettangolo && i == 0);
+        QCOMPARE(h.visible(kSegmentFrames[i]) + 2 * h.visible(kRectangleFrames[i]),
+                 conSegmenti(kind) + 2 * rectangle);
+        if (conSegmenti(kind))
+            checkFigure(h.frame(kSegmentFrames[i]), std::array{8, 10, 6}[i], 0);
+        if (rectangle)
+            checkFigure(h.frame(kRectangleFrames[i]), bank(column[i]), bank(column[i] + 1));
+    }
 }
