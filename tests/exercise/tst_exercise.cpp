@@ -1,10 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise logic on the fake services: the sequencer over whole passes, feedback and
-// counters, the screen adaptation, and what a typed answer is worth.
+// counters, the cue files, the results load handler (grades, tally, record time), the
+// screen adaptation, and what a typed answer is worth.
 #include "core/common/numbertext.h"
+#include "core/sound/cues.h"
 #include "harness.h"
+#include "skin/platform/qtscreen.h"
 #include <QTest>
 #include <set>
+
+// Gives `draw` at every draw, and notes each reseed ('r') and draw ('n').
+struct ScriptedRandom final : Random {
+    explicit ScriptedRandom(double d) : draw(d) {}
+    void randomize() override { calls += 'r'; }
+    double next() override { return calls += 'n', draw; }
+    double draw;
+    std::string calls;
+};
 
 class TestExercise : public QObject {
     Q_OBJECT
@@ -145,6 +157,9 @@ class TestExercise : public QObject {
                                    645.f * ht / 602, 21.75f * std::min(w / 804.f, ht / 602.f)}));
         }
         QVERIFY(h.form.stage().controls == start.controls);
+        // With no screen at all (every monitor unplugged) the real service gives 800 x 600.
+        const QtScreen none;
+        QCOMPARE(QList({none.widthTwips(), none.heightTwips()}), QList({12000.0, 9000.0}));
         for (auto [dw, dh] : {std::pair{0.f, 9030.f}, {12060.f, 0.f}}) { // a design of no size
             Ridimschermo r;
             WindowGeometry window{0, dw, dh, 0};
@@ -180,6 +195,67 @@ class TestExercise : public QObject {
         QVERIFY(isEmpty(t(2, 1)));
         for (auto [r, c] : {std::pair{3, 0}, {-1, 0}, {0, 2}, {0, -1}})
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, t(r, c));
+    }
+    // Each count of errors: its grade word, blink and colour, and its row of dots after one
+    // series and after eleven (it stops at ten). No question put: never a record.
+    void errorsGiveAGradeWithItsWordColourAndBlinkCountedUpToTenDots() {
+        using namespace classifica;
+        const std::array colours{kOttimo,      kOttimo,  kDistinto, kBuono,
+                                 kSufficiente, kOccorre, kOccorre};
+        std::string got;
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            LogicHarness h;
+            for (int n = 1; n <= 11; ++n)
+                h.form.classifica(std::array<std::int16_t, 7>{0, -3, 1, 2, 3, 4, 7}[i]);
+            const ClassificaView& v = h.showings.back().shown;
+            QVERIFY(!v.trecordVisible && !v.imageVisible && v.nuovoRecord.empty());
+            QVERIFY(v.risultatoBack == colours[i]);
+            got += v.risultato + std::to_string(v.blinkIntervalMs) + ':';
+            for (std::size_t r = 0; r < kRighe; ++r)
+                got +=
+                    std::to_string(h.showings[0].shown.dots[r]) + std::to_string(v.dots[r]) + ' ';
+        }
+        QCOMPARE(got, std::string("ottimo!!!200:110 00 00 00 00 ottimo!!!200:110 00 00 00 00 "
+                                  "distinto!! 400:00 110 00 00 00 buono!600:00 00 110 00 00 "
+                                  "sufficiente800:00 00 00 110 00 esercitati!1000:00 00 00 00 110 "
+                                  "esercitati!1000:00 00 00 00 110 "));
+    }
+    // A difference of clock readings must not lose a tenth; a broken one makes no record.
+    // The shown record follows each new record ("*"); the 200 s of no record is not shown.
+    void recordIsTheSeriesTimeCutToTenths() {
+        std::string got;
+        for (auto [start, end, record] : {std::tuple{86390.1, 86435.4, 200.0}, // across midnight
+                                          {0.0, 199.99, 200.0},
+                                          {0.0, 45.29, 45.3},
+                                          {0.0, 45.3, 45.3},
+                                          {0.0, 200.0, 200.0},
+                                          {1045.0, 1000.0, 200.0},
+                                          {1000.0, 1000.05, 200.0},
+                                          {0.0, qQNaN(), 200.0},
+                                          {0.0, qInf(), 200.0}}) {
+            Modulo1 m{.temposerie = start, .record = record, .giudizio = Giudizio::Ottimo};
+            const ClassificaView v = caricaClassifica(m, end);
+            QCOMPARE(v.nuovoRecord, std::string(v.imageVisible ? "Nuovo Record!" : ""));
+            got += (v.imageVisible ? "*" : "") + (v.trecordVisible ? v.trecord : "") + ';';
+        }
+        QCOMPARE(got,
+                 std::string("*45,3  secondi;*199,9  secondi;*45,2  secondi;45,3  secondi;;;;;;"));
+    }
+    // Pins a fault: an executable in the root folder gave "//suoni/...".
+    // Pins a fault: an off-by-one draw shows at the edges of the fifths (1: a broken generator).
+    void eachCueIsTheWavFileInSuoniBesideTheExecutable() {
+        std::string got;
+        for (double draw : {0.3, 0.0, 0.1999, 0.2, 0.5, 0.7, 0.99999, 1.0}) {
+            ScriptedRandom random(draw);
+            FakePlayer player;
+            Audio audio(player, random, got.empty() ? "/" : "/app");
+            audio.suonaesatto(cues::kEsatto[0]);
+            got += player.played.at(0) + ' ' + random.calls + ' '; // a reseed before each draw
+        }
+        QCOMPARE(got, std::string("/suoni/esatto2.wav rn /app/suoni/esatto.wav rn "
+                                  "/app/suoni/esatto.wav rn /app/suoni/esatto2.wav rn "
+                                  "/app/suoni/esatto3.wav rn /app/suoni/esatto4.wav rn "
+                                  "/app/suoni/esatto5.wav rn /app/suoni/esatto5.wav rn "));
     }
 };
 

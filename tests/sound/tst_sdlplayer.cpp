@@ -62,6 +62,9 @@ class SdlPlayerTest : public QObject {
         const QByteArray cue = noise(1, 8820), good = wavOf(cue), junk = noise(5, 2048);
         const auto pcm = defaultSoundSamples(44100, 1);
         const QByteArray fallback(reinterpret_cast<const char*>(pcm.data()), 2 * pcm.size());
+        // The default sound fades in and out, loud enough to hear, never past 0.6 of full scale.
+        QVERIFY(pcm.front() == 0 && pcm.back() == 0 && std::ranges::max(pcm) > 9830 &&
+                std::ranges::max(pcm) <= 19660);
         QTest::newRow("a valid cue") << "file" << good << cue;
         for (const std::string_view name : cues::kAll) { // each as shipped, in the device's format
             QFile file(QStringLiteral(FRAZIONI_CUES_DIR "/") + name.data() + ".wav");
