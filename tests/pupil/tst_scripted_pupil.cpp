@@ -191,6 +191,11 @@ class TestScriptedPupil : public QObject {
             const int row = *rows.insert(h.text(Ctl::LbCodice).toInt()).first;
             const auto kind = TipoDomanda(cellNumber(h.window.modulo().domande(row, 0)));
             const int solution = solve(h, kind);
+            if (kind == CliccaMisura) // the three choices look alike: none stands out by its size
+                QVERIFY(h.window.control(Ctl::LbRisposta1)->font() ==
+                            h.window.control(Ctl::LbRisposta2)->font() &&
+                        h.window.control(Ctl::LbRisposta2)->font() ==
+                            h.window.control(Ctl::LbRisposta3)->font());
             QVERIFY2(solution > 0, qPrintable(h.text(Ctl::LbDOMANDA)));
             // The first question of each kind is answered wrong first, one four times.
             const int wrongs = int(kinds.insert(kind).second) + (n == 30 ? 4 : 0);
