@@ -197,6 +197,15 @@ class TestScriptedPupil : public QObject {
                         h.window.control(Ctl::LbRisposta2)->font() ==
                             h.window.control(Ctl::LbRisposta3)->font());
             QVERIFY2(solution > 0, qPrintable(h.text(Ctl::LbDOMANDA)));
+            // Each choice for a unit is the length or a unit of a segment: a slip, not a guess.
+            const QString words = h.text(Ctl::LbDOMANDA);
+            for (Ctl c : choices(CliccaMisura))
+                QVERIFY(kind != CliccaMisura || !words.contains("l'unità") ||
+                        std::ranges::any_of(std::array{1, 8, 10, 6}, [&](int k) {
+                            return qFuzzyCompare(h.text(c).chopped(3).replace(',', '.').toDouble() *
+                                                     k,
+                                                 words.section(' ', 5, 5).toDouble());
+                        }));
             // The first question of each kind is answered wrong first, one four times.
             const int wrongs = int(kinds.insert(kind).second) + (n == 30 ? 4 : 0);
             feedback.clear();
