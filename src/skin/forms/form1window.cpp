@@ -36,8 +36,8 @@ bool figuresChanged(const Stage& before, const Stage& now) {
 
 } // namespace
 
-Form1Window::Form1Window(PlatformServices services, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), services_(services),
+Form1Window::Form1Window(PlatformServices services, ClassroomSettings settings, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), services_(services), settings_(std::move(settings)),
       logic_(modulo_, {services.clock, services.random, services.pause, services.screen,
                        services.audio, *this}),
       shown_(logic_.stage()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/exercise/form1.h"
+#include "core/settings/classroomsettings.h"
 #include "skin/platform/systemplatform.h"
 
 #include <QTimer>
@@ -19,7 +20,8 @@ class QLineEdit;
 class Form1Window : public QWidget, private Form1View {
     Q_OBJECT
   public:
-    explicit Form1Window(PlatformServices services, QWidget* parent = nullptr);
+    explicit Form1Window(PlatformServices services, ClassroomSettings settings = {},
+                         QWidget* parent = nullptr);
     ~Form1Window() override;
 
     // Runs the load handler and shows the window over the whole screen (or, for
@@ -53,6 +55,7 @@ class Form1Window : public QWidget, private Form1View {
     bool keyPress(Ctl box, QKeyEvent* event);
 
     PlatformServices services_;
+    ClassroomSettings settings_;
     Modulo1 modulo_;
     Form1 logic_;
     std::array<QWidget*, kControlCount> widgets_{};
