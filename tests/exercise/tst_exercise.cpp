@@ -3,6 +3,7 @@
 // counters, the cue files, the results load handler (grades, tally, record time), the
 // screen adaptation, and what a typed answer is worth.
 #include "core/common/numbertext.h"
+#include "core/exercise/tastierino.h"
 #include "core/sound/cues.h"
 #include "harness.h"
 #include "skin/platform/qtscreen.h"
@@ -90,6 +91,7 @@ class TestExercise : public QObject {
         QFETCH(int, row);
         QFETCH(bool, right);
         LogicHarness h;
+        h.form.setPad(PadMode::Always, false);
         h.clock.set(86400 - 1.5); // the question timer counts across midnight
         h.putQuestion(row);
         const Stage& s = h.form.stage();
@@ -100,6 +102,8 @@ class TestExercise : public QObject {
             seen = s;
             int enter = kTastoInvio;
             h.form.KeyPress(row == 19 ? Ctl::Inp1 : Ctl::Text1, enter);
+            for (Ctl key : {Ctl::Tasto1, Ctl::TastoCancella, Ctl::INVIO})
+                h.form.Tastierino_Click(key);
             if (row == 3 || row == 12 || row == 30) // answered by a click
                 h.answer(true);
             h.form.VIA_Click();
@@ -127,6 +131,60 @@ class TestExercise : public QObject {
             QVERIFY(s[Ctl::Inp1].text == (right ? "2 cm" : "") && s[Ctl::LbSub2].visible == right);
         if (!next && (row == 0 || row == 25 || row == 19)) // the box waiting for the answer
             QCOMPARE(s.focus, row != 19 ? Ctl::Text1 : right ? Ctl::Inp2 : Ctl::Inp1);
+    }
+    // The pad sends the keyboard's key codes to the box that waits: digits and Backspace
+    // edit it, INVIO judges it through the box's own handler, one step of four at a time.
+    void padKeysEditTheWaitingBoxAndInvioJudgesIt() {
+        LogicHarness h;
+        h.form.setPad(PadMode::Always, false);
+        const Stage& s = h.form.stage();
+        auto press = [&](std::initializer_list<Ctl> keys) {
+            for (Ctl key : keys)
+                h.form.Tastierino_Click(key);
+            std::string boxes;
+            for (Ctl box : {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4})
+                boxes += s[box].text + (s.focus == box ? "?|" : "|");
+            return QString::fromStdString(boxes + s[Ctl::LbRisposte].text + '/' +
+                                          s[Ctl::LbErrori].text);
+        };
+        press({Ctl::Tasto1, Ctl::INVIO}); // the start screen: no box waits, no pad
+        QVERIFY(!s[Ctl::Tasto1].visible && h.pause.count == 0);
+        h.putQuestion(19); // "the first segment with the second is 36 cm": 2, 16, 20, 12
+        QCOMPARE(press({Ctl::TastoCancella, Ctl::Tasto3, Ctl::Tasto0, Ctl::TastoCancella,
+                        Ctl::TastoCancella, Ctl::Tasto2}),
+                 "2?||||risposte/0");
+        h.form.setText(Ctl::Inp1, "2é"); // typed on a keyboard: a letter of two bytes
+        QCOMPARE(press({Ctl::TastoCancella, Ctl::INVIO}), "2 cm|?|||1/0");
+        QCOMPARE(press({Ctl::Tasto1, Ctl::Tasto6, Ctl::INVIO}), "2 cm|16 cm|?||2/0");
+        QCOMPARE(press({Ctl::Tasto9, Ctl::INVIO}), "2 cm|16 cm|?||3/1");
+        QCOMPARE(press({Ctl::Tasto2, Ctl::Tasto0, Ctl::INVIO, Ctl::Tasto1, Ctl::Tasto2}),
+                 "2 cm|16 cm|20 cm|12?|4/1");
+        press({Ctl::INVIO});
+        QVERIFY(h.modulo.ndomanda != 19 && h.pause.count == 5);
+        QCOMPARE(s[Ctl::LbRisposte].text, "5");
+    }
+    // The pad shows only while a box waits, and as the classroom is set up: automatic on a
+    // touch screen or from the first touch on, always, never.
+    void padShowsWhileABoxWaitsAsTheSettingSays() {
+        QStringList seen;
+        for (PadMode mode : {PadMode::Automatic, PadMode::Always, PadMode::Never})
+            for (bool touchScreen : {false, true}) {
+                LogicHarness h;
+                h.form.setPad(mode, touchScreen);
+                QString shown;
+                // The start, a typed answer, a click, a typed one, a touch, a click.
+                for (int step : {-1, 0, 3, 25, -2, 12}) {
+                    if (step == -2)
+                        h.form.touched();
+                    else if (step >= 0)
+                        h.putQuestion(std::size_t(step));
+                    const auto keys = std::ranges::count_if(
+                        kTastierino, [&](Ctl k) { return h.form.stage()[k].visible; });
+                    shown += keys == 12 ? '1' : keys == 0 ? '0' : '?';
+                }
+                seen << shown;
+            }
+        QCOMPARE(seen.join(' '), "000010 010110 010110 010110 000000 000000");
     }
     void classificaGradesNothingLeavingTheQuestionOpenAndFineEndsItAll() {
         LogicHarness h;

@@ -53,6 +53,14 @@ class TestVisual : public QObject {
             compareWithReference(h.window, kind > 0 ? QString("kind%1").arg(kind) : "start");
         }
     }
+    // The number pad where it shows: the questions answered by typing, with the setting on.
+    void numberPadMatchesItsReferences() {
+        for (int kind : {1, 4, 5}) {
+            WindowHarness h(1024, 768, 1, nullptr, nullptr, {.pad = PadMode::Always});
+            h.putQuestion(std::array{0, 3, 12, 19, 25, 30}[kind - 1]);
+            compareWithReference(h.window, QString("pad-kind%1").arg(kind));
+        }
+    }
     // What the picture does not show: the grade blinks, and the window keeps its design size
     // (7665 x 6690 twips) at any density.
     void resultsWindowMatchesItsReferenceAndBlinks() {

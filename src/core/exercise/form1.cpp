@@ -2,6 +2,7 @@
 // Start-up of the exercise window and the sequencer that puts the questions.
 #include "core/exercise/form1.h"
 
+#include "core/exercise/tastierino.h"
 #include "core/platform/clock.h"
 #include "core/platform/random.h"
 #include "core/platform/screen.h"
@@ -21,15 +22,18 @@ constexpr const char* kAvvisoPassEnd = "Bravo!! Hai risposto a tutte le domande.
 constexpr const char* kAvvisoType = "Scrivi il risultato e premi il tasto INVIO. ";
 constexpr const char* kAvvisoClickAnswer = "Clicca sulla risposta esatta.";
 
-// The registered controls, in the alphabetical order of their names.
+// The registered controls: the design's, in the alphabetical order of their
+// names, then the keys of the number pad.
 constexpr Ctl kRegistered[] = {
-    Ctl::avviso,      Ctl::Command1,   Ctl::FINE,        Ctl::Frame1,      Ctl::FrRet1,
-    Ctl::FrRet2,      Ctl::FrRet3,     Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3,
-    Ctl::gratifica,   Ctl::Inp1,       Ctl::Inp2,        Ctl::Inp3,        Ctl::Inp4,
-    Ctl::LbCodice,    Ctl::LbDOMANDA,  Ctl::LbErrori,    Ctl::LbRisposta1, Ctl::LbRisposta2,
-    Ctl::LbRisposta3, Ctl::LbRisposte, Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3,
-    Ctl::LbSub1,      Ctl::LbSub2,     Ctl::LbSub3,      Ctl::LbSub4,      Ctl::LbTempo,
-    Ctl::Text1,       Ctl::VIA,
+    Ctl::avviso,      Ctl::Command1,   Ctl::FINE,          Ctl::Frame1,      Ctl::FrRet1,
+    Ctl::FrRet2,      Ctl::FrRet3,     Ctl::FrSegmento1,   Ctl::FrSegmento2, Ctl::FrSegmento3,
+    Ctl::gratifica,   Ctl::Inp1,       Ctl::Inp2,          Ctl::Inp3,        Ctl::Inp4,
+    Ctl::LbCodice,    Ctl::LbDOMANDA,  Ctl::LbErrori,      Ctl::LbRisposta1, Ctl::LbRisposta2,
+    Ctl::LbRisposta3, Ctl::LbRisposte, Ctl::LbSegmento1,   Ctl::LbSegmento2, Ctl::LbSegmento3,
+    Ctl::LbSub1,      Ctl::LbSub2,     Ctl::LbSub3,        Ctl::LbSub4,      Ctl::LbTempo,
+    Ctl::Text1,       Ctl::VIA,        Ctl::Tasto1,        Ctl::Tasto2,      Ctl::Tasto3,
+    Ctl::Tasto4,      Ctl::Tasto5,     Ctl::TastoCancella, Ctl::Tasto6,      Ctl::Tasto7,
+    Ctl::Tasto8,      Ctl::Tasto9,     Ctl::Tasto0,        Ctl::INVIO,
 };
 
 } // namespace
@@ -67,6 +71,23 @@ void Form1::setWindowSize(double widthTwips, double heightTwips) {
 
 void Form1::Form_Resize() {
     ridimschermo_.ridimensiona();
+}
+
+void Form1::setPad(PadMode mode, bool touchScreen) {
+    pad_ = mode;
+    touch_ = touchScreen;
+    mostraTastierino();
+}
+
+void Form1::touched() {
+    touch_ = true;
+    mostraTastierino();
+}
+
+void Form1::mostraTastierino() {
+    const bool visible = tastierinoVisibile(pad_, touch_, stage_.focus.has_value());
+    for (Ctl tasto : kTastierino)
+        stage_[tasto].visible = visible;
 }
 
 void Form1::setText(Ctl box, std::string text) {
@@ -112,6 +133,7 @@ void Form1::VIA_Click() {
 void Form1::puliscistage() {
     // No box waits for an answer until the next question asks for one.
     stage_.focus.reset();
+    mostraTastierino();
     nascondisegmenti();
     stage_[Ctl::Text1].visible = false;
     for (Ctl c : {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3, Ctl::LbSub1, Ctl::LbSub2,
@@ -180,16 +202,7 @@ void Form1::mostraDomanda() {
     const TipoDomanda kind = tipoDomanda();
     auto column = [this](int c) -> const Cell& { return m_.domande(m_.ndomanda, c); };
     const std::string text = cellText(column(1));
-
-    if (conSegmenti(kind)) {
-        dimensionaSeg1(integer(1), integer(8));
-        dimensionaSeg2(integer(1), integer(10));
-        dimensionaSeg3(integer(1), integer(6));
-        stage_[Ctl::LbSegmento1].geometry.width = stage_[Ctl::FrSegmento1].geometry.width + 200;
-        stage_[Ctl::LbSegmento2].geometry.width = stage_[Ctl::FrSegmento2].geometry.width + 200;
-        stage_[Ctl::LbSegmento3].geometry.width = stage_[Ctl::FrSegmento3].geometry.width + 200;
-        mostrasegmenti();
-    }
+    dimensionaFigure(kind);
 
     switch (kind) {
     case TipoDomanda::NumeroSuiSegmenti:
@@ -221,16 +234,31 @@ void Form1::mostraDomanda() {
         break;
     case TipoDomanda::NumeroSulRettangolo:
         stage_[Ctl::LbDOMANDA].text = text;
-        dimensionaRet(column(2), column(3), column(4));
         chiediNumero();
         break;
     case TipoDomanda::CliccaRettangolo:
         stage_[Ctl::LbDOMANDA].text = text;
+        stage_[Ctl::avviso].text.clear();
+        break;
+    }
+}
+
+void Form1::dimensionaFigure(TipoDomanda kind) {
+    auto column = [this](int c) -> const Cell& { return m_.domande(m_.ndomanda, c); };
+    if (conSegmenti(kind)) {
+        dimensionaSeg1(integer(1), integer(8));
+        dimensionaSeg2(integer(1), integer(10));
+        dimensionaSeg3(integer(1), integer(6));
+        stage_[Ctl::LbSegmento1].geometry.width = stage_[Ctl::FrSegmento1].geometry.width + 200;
+        stage_[Ctl::LbSegmento2].geometry.width = stage_[Ctl::FrSegmento2].geometry.width + 200;
+        stage_[Ctl::LbSegmento3].geometry.width = stage_[Ctl::FrSegmento3].geometry.width + 200;
+        mostrasegmenti();
+    } else if (kind == TipoDomanda::NumeroSulRettangolo) {
+        dimensionaRet(column(2), column(3), column(4));
+    } else if (kind == TipoDomanda::CliccaRettangolo) {
         AdimensionaRet(column(2), column(3), column(8));
         dimensionaRet(column(4), column(5), column(8));
         BdimensionaRet(column(6), column(7), column(8));
-        stage_[Ctl::avviso].text.clear();
-        break;
     }
 }
 
@@ -261,6 +289,7 @@ int Form1::attesa() const {
 
 void Form1::chiediFuoco(Ctl box) {
     stage_.focus = box;
+    mostraTastierino();
 }
 
 void Form1::mostraContatore(Ctl label, int value) {

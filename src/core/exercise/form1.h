@@ -5,6 +5,7 @@
 #include "core/exercise/modulo1.h"
 #include "core/exercise/stage.h"
 #include "core/screen/ridimschermo.h"
+#include "core/settings/classroomsettings.h"
 
 #include <cstdint>
 #include <optional>
@@ -87,6 +88,15 @@ class Form1 {
     void Inp4_KeyPress(int& tasto);
     // The key press handler of the text box `box`, for whoever passes keys on.
     void KeyPress(Ctl box, int& tasto);
+    // A key of the on-screen number pad: the box that waits takes its key code
+    // through its own key press handler, and is edited as the keyboard would.
+    void Tastierino_Click(Ctl tasto);
+
+    // When the number pad shows: the classroom's setting, and whether the
+    // system has a touch screen.
+    void setPad(PadMode mode, bool touchScreen);
+    // A finger or pen touched the window: the automatic pad shows from now on.
+    void touched();
 
     // The pupil edited a text box: its text as it now stands.
     void setText(Ctl box, std::string text);
@@ -118,6 +128,9 @@ class Form1 {
     void finePassaggio();
     void estraiDomanda();
     void mostraDomanda();
+    // Lays out the figures of a question of this kind for the screen as it is now.
+    void dimensionaFigure(TipoDomanda kind);
+    void mostraTastierino();
     // Shows Text1, empty, with the focus, for an answer typed as a number.
     void chiediNumero();
     void alternaSfondoAvviso();
@@ -140,5 +153,7 @@ class Form1 {
     Ridimschermo ridimschermo_;
     bool pausing_ = false;
     bool closed_ = false;
+    PadMode pad_ = PadMode::Automatic;
+    bool touch_ = false;                  // a touch screen, or a touch seen
     std::optional<double> classificaTop_; // where the next results window opens
 };

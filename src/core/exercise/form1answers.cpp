@@ -4,6 +4,7 @@
 #include "core/exercise/form1.h"
 
 #include "core/common/numbertext.h"
+#include "core/exercise/tastierino.h"
 
 #include <array>
 
@@ -123,6 +124,26 @@ void Form1::KeyPress(Ctl box, int& tasto) {
     default:
         break;
     }
+}
+
+void Form1::Tastierino_Click(Ctl tasto) {
+    const std::optional<int> codice = codiceTasto(tasto);
+    if (!codice || !stage_[tasto].visible || !stage_.focus || pausing_ || closed_)
+        return;
+    const Ctl box = *stage_.focus;
+    if (!stage_[box].visible || !stage_[box].enabled)
+        return;
+    // The handler sees the key first, as it sees a key of the keyboard; Enter
+    // is all it acts on, and every other key then edits the box.
+    int codiceInviato = *codice;
+    KeyPress(box, codiceInviato);
+    if (codiceInviato == kTastoInvio)
+        return;
+    std::string& text = stage_[box].text;
+    if (codiceInviato == kTastoCancella)
+        cancellaUltimo(text);
+    else if (codiceInviato >= '0' && codiceInviato <= '9')
+        text += static_cast<char>(codiceInviato);
 }
 
 void Form1::inpKeyPress(int n, int& tasto) {

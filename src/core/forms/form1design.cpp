@@ -6,6 +6,32 @@ namespace {
 using namespace colour;
 constexpr Rgb kAnswerBack = kLightCyan;
 
+// The number pad fills the free corner between the boxes of the four-step
+// question and the right edge, under the feedback message and just above the
+// bottom bar, where a small child at a wall-mounted board reaches it. Its keys
+// are a little taller than VIA, with gaps a fingertip wide between them; the
+// last column is wider, to hold INVIO in the buttons' font.
+constexpr float kPadLeft = 7000;
+constexpr float kPadTop = 6525;
+constexpr float kPadKeyWidth = 546;
+constexpr float kPadWideKeyWidth = 1400;
+constexpr float kPadKeyHeight = 660;
+constexpr float kPadGap = 150;
+constexpr FontDesign kPadFont = arial(21.75f, true);
+
+constexpr Form1ControlDesign padKey(Ctl id, std::string_view name, std::string_view text, int row,
+                                    int column) {
+    return {.id = id,
+            .name = name,
+            .kind = ControlKind::Button,
+            .left = kPadLeft + static_cast<float>(column) * (kPadKeyWidth + kPadGap),
+            .top = kPadTop + static_cast<float>(row) * (kPadKeyHeight + kPadGap),
+            .width = column < 5 ? kPadKeyWidth : kPadWideKeyWidth,
+            .height = kPadKeyHeight,
+            .text = text,
+            .font = kPadFont};
+}
+
 // clang-format off
 constexpr std::array<Form1ControlDesign, kControlCount> kDesign = {{
     {.id = Ctl::Frame1, .name = "Frame1", .kind = ControlKind::Frame, .left = 0, .top = 8055, .width = 12075, .height = 990, .back = kBlue, .visible = true, .border = 1},
@@ -40,6 +66,18 @@ constexpr std::array<Form1ControlDesign, kControlCount> kDesign = {{
     {.id = Ctl::FrSegmento1, .name = "FrSegmento1", .kind = ControlKind::Frame, .left = 3000, .top = 1500, .width = 855, .height = 3855, .back = kWhite},
     {.id = Ctl::FrSegmento3, .name = "FrSegmento3", .kind = ControlKind::Frame, .left = 3000, .top = 3500, .width = 855, .height = 3855, .back = kWhite},
     {.id = Ctl::FrSegmento2, .name = "FrSegmento2", .kind = ControlKind::Frame, .left = 3000, .top = 2500, .width = 855, .height = 3855, .back = kWhite},
+    padKey(Ctl::Tasto1, "Tasto1", "1", 0, 0),
+    padKey(Ctl::Tasto2, "Tasto2", "2", 0, 1),
+    padKey(Ctl::Tasto3, "Tasto3", "3", 0, 2),
+    padKey(Ctl::Tasto4, "Tasto4", "4", 0, 3),
+    padKey(Ctl::Tasto5, "Tasto5", "5", 0, 4),
+    padKey(Ctl::TastoCancella, "TastoCancella", "←", 0, 5), // as on the keyboard's Backspace
+    padKey(Ctl::Tasto6, "Tasto6", "6", 1, 0),
+    padKey(Ctl::Tasto7, "Tasto7", "7", 1, 1),
+    padKey(Ctl::Tasto8, "Tasto8", "8", 1, 2),
+    padKey(Ctl::Tasto9, "Tasto9", "9", 1, 3),
+    padKey(Ctl::Tasto0, "Tasto0", "0", 1, 4),
+    padKey(Ctl::INVIO, "INVIO", "INVIO", 1, 5),
 }};
 // clang-format on
 static_assert(inIdOrder(kDesign));

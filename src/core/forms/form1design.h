@@ -43,8 +43,22 @@ enum class Ctl {
     FrSegmento1,
     FrSegmento3,
     FrSegmento2,
+    // The on-screen number pad, for pupils at a touch screen or a whiteboard
+    // with no keyboard within reach: two rows of keys, left to right.
+    Tasto1,
+    Tasto2,
+    Tasto3,
+    Tasto4,
+    Tasto5,
+    TastoCancella,
+    Tasto6,
+    Tasto7,
+    Tasto8,
+    Tasto9,
+    Tasto0,
+    INVIO,
 };
-constexpr int kControlCount = 32;
+constexpr int kControlCount = 44;
 
 constexpr int index(Ctl c) {
     return static_cast<int>(c);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/forms/form1window.h"
 
+#include "core/exercise/tastierino.h"
 #include "core/figures/piecelook.h"
 #include "core/screen/twips.h"
 #include "skin/figures/figureframe.h"
@@ -9,11 +10,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,6 +37,13 @@ bool figuresChanged(const Stage& before, const Stage& now) {
     return false;
 }
 
+bool hasTouchScreen() {
+    const auto devices = QInputDevice::devices();
+    return std::ranges::any_of(devices, [](const QInputDevice* d) {
+        return d->type() == QInputDevice::DeviceType::TouchScreen;
+    });
+}
+
 } // namespace
 
 Form1Window::Form1Window(PlatformServices services, ClassroomSettings settings, QWidget* parent)
@@ -44,6 +54,10 @@ Form1Window::Form1Window(PlatformServices services, ClassroomSettings settings, 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
+    // Touches come to the window first, so the pad shows from the first one on;
+    // the window passes them on, and Qt turns each tap into a click.
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    logic_.setPad(settings_.pad, hasTouchScreen());
     creaControlli();
     collegaEventi();
     timer1_.setInterval(kTickMs);
@@ -102,6 +116,12 @@ void Form1Window::collegaEventi() {
     onClick(Ctl::FrRet2, &Form1::FrRet2_Click);
     onClick(Ctl::FrRet3, &Form1::FrRet3_Click);
 
+    for (Ctl tasto : kTastierino)
+        ::onClick(control(tasto), this, [this, tasto] {
+            logic_.Tastierino_Click(tasto);
+            aggiorna();
+        });
+
     for (Ctl box : {Ctl::Text1, Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4}) {
         auto* edit = static_cast<QLineEdit*>(control(box));
         connect(edit, &QLineEdit::textEdited, this,
@@ -119,6 +139,17 @@ void Form1Window::start(bool fullScreen) {
         showFullScreen();
     else
         show();
+}
+
+bool Form1Window::event(QEvent* event) {
+    if (event->type() == QEvent::TouchBegin) {
+        logic_.touched();
+        aggiorna();
+        // Not taken: Qt then turns the touch into the click the controls handle.
+        event->ignore();
+        return false;
+    }
+    return QWidget::event(event);
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {

@@ -38,6 +38,7 @@ class Form1Window : public QWidget, private Form1View {
     void setTerminator(std::function<void()> terminator) { terminator_ = std::move(terminator); }
 
   protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
