@@ -186,6 +186,23 @@ class TestExercise : public QObject {
             }
         QCOMPARE(seen.join(' '), "000010 010110 010110 010110 000000 000000");
     }
+    // Pins a fault: the resize pass put the figure frames back to their design size while
+    // their pieces stayed, so after a change of screen a white block covered the question.
+    void aChangeOfScreenLaysTheQuestionOutAsAFreshStartThere() {
+        for (int row : {0, 3, 12, 19, 25, 30}) { // a question of each kind
+            LogicHarness h(1, 1024, 768), fresh(1, 1080, 1920);
+            for (LogicHarness* each : {&h, &fresh}) {
+                each->form.setPad(PadMode::Always, false);
+                each->putQuestion(std::size_t(row));
+            }
+            h.screen.setSize(1080, 1920);
+            h.form.setWindowSize(1080 * 15, 1920 * 15);
+            h.form.Form_Resize();
+            const Stage &a = h.form.stage(), &b = fresh.form.stage();
+            QVERIFY(a.controls == b.controls && a.segmenti == b.segmenti &&
+                    a.rettangoli == b.rettangoli);
+        }
+    }
     void classificaGradesNothingLeavingTheQuestionOpenAndFineEndsItAll() {
         LogicHarness h;
         h.putQuestion(7);

@@ -71,6 +71,10 @@ void Form1::setWindowSize(double widthTwips, double heightTwips) {
 
 void Form1::Form_Resize() {
     ridimschermo_.ridimensiona();
+    // The pass puts the figure frames back to their design size; the figures on
+    // screen are laid out again for the new size, as a fresh question would be.
+    if (stage_[Ctl::FrSegmento1].visible || stage_[Ctl::FrRet1].visible)
+        dimensionaFigure(tipoDomanda());
 }
 
 void Form1::setPad(PadMode mode, bool touchScreen) {

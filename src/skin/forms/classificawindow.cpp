@@ -126,6 +126,7 @@ void ClassificaWindow::scriviEtichetta(Ctl id, const std::string& text) {
 }
 
 void ClassificaWindow::collocaSulloSchermo(std::optional<double> topTwips) {
+    topTwips_ = topTwips;
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     QPoint corner = screen ? screen->geometry().topLeft() : QPoint();
     if (topTwips)

@@ -26,6 +26,9 @@ class ClassificaWindow : public QDialog {
     // Places the window at the top-left corner of the owner's screen, or with
     // its top edge `topTwips` below the screen's top.
     void collocaSulloSchermo(std::optional<double> topTwips);
+    // Places the window again as it was placed, on its owner's screen as it is
+    // now (after a change of screen).
+    void collocaDiNuovo() { collocaSulloSchermo(topTwips_); }
 
     // What the load handler decided to show.
     const ClassificaView& view() const { return view_; }
@@ -52,6 +55,7 @@ class ClassificaWindow : public QDialog {
     Modulo1& modulo_;
     const Clock& clock_;
     double tpp_;
+    std::optional<double> topTwips_;
     ClassificaView view_;
     QTimer timer1_;
     std::array<QWidget*, classifica::kControlCount> widgets_{};

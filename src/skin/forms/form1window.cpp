@@ -10,11 +10,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QInputDevice>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -139,6 +142,32 @@ void Form1Window::start(bool fullScreen) {
         showFullScreen();
     else
         show();
+    connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+        osservaSchermo(screen);
+        seguiSchermo();
+    });
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, &Form1Window::seguiSchermo);
+    osservaSchermo(screen());
+}
+
+void Form1Window::osservaSchermo(QScreen* screen) {
+    disconnect(screenWatch_);
+    if (screen != nullptr)
+        screenWatch_ = connect(screen, &QScreen::geometryChanged, this, &Form1Window::seguiSchermo);
+}
+
+void Form1Window::seguiSchermo() {
+    const QScreen* s = screen();
+    const double tpp = services_.screen.twipsPerPixel();
+    const QRect area(s != nullptr ? s->geometry().topLeft() : QPoint(),
+                     QSize(twipsToPixels(services_.screen.widthTwips(), tpp),
+                           twipsToPixels(services_.screen.heightTwips(), tpp)));
+    // The resize runs the resize pass, which lays the question out again.
+    if (geometry() != area)
+        setGeometry(area);
+    // An open results window stays on the screen, at its place there.
+    for (ClassificaWindow* results : findChildren<ClassificaWindow*>())
+        results->collocaDiNuovo();
 }
 
 bool Form1Window::event(QEvent* event) {

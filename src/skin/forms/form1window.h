@@ -5,6 +5,7 @@
 #include "core/settings/classroomsettings.h"
 #include "skin/platform/systemplatform.h"
 
+#include <QMetaObject>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,6 +15,7 @@
 class FigureFrame;
 class QLabel;
 class QLineEdit;
+class QScreen;
 
 // The exercise window: builds the controls of the design, hands the pupil's
 // clicks and keys to the logic, and shows the stage the logic leaves.
@@ -54,6 +56,10 @@ class Form1Window : public QWidget, private Form1View {
     void applicaFigure();
     void applicaFuoco();
     bool keyPress(Ctl box, QKeyEvent* event);
+    // Fills the screen the window is on again, after a change of resolution,
+    // a rotation, a projector plugged in or out, or a move to another screen.
+    void seguiSchermo();
+    void osservaSchermo(QScreen* screen);
 
     PlatformServices services_;
     ClassroomSettings settings_;
@@ -66,4 +72,5 @@ class Form1Window : public QWidget, private Form1View {
     Stage shown_; // the stage as last applied to the widgets
     bool shownOnce_ = false;
     std::function<void()> terminator_;
+    QMetaObject::Connection screenWatch_;
 };

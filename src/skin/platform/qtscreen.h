@@ -5,8 +5,8 @@
 
 class QScreen;
 
-// The real screen: the primary screen's logical size and dpi, read afresh at
-// every call so a change of resolution is followed.
+// The real screen: the logical size and dpi of the screen the program's window
+// is on, read afresh at every call so a change of screen is followed.
 class QtScreen final : public Screen {
   public:
     double widthTwips() const override;

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A change of screen while the program runs (a new resolution, a rotation, a projector):
+// the window fills the new screen and shows the question as a fresh start there would, to
+// the pixel, with the pupil's typed text, counters and time kept.
+#include "../forms/windowharness.h"
+#include "skin/forms/fonts.h"
+#include "skin/platform/qtscreen.h"
+
+#include <QDialog>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QScreen>
+#include <qpa/qplatformnativeinterface.h>
+
+namespace {
+
+// Gives the offscreen platform's screen a new place and size, as xrandr does on X11.
+void changeScreen(const QRect& area) {
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    using Get = QJsonObject (*)(QPlatformNativeInterface*);
+    using Set = void (*)(const QJsonObject&, QPlatformNativeInterface*);
+    auto get = reinterpret_cast<Get>(native->nativeResourceForIntegration("configuration"));
+    auto set = reinterpret_cast<Set>(native->nativeResourceForIntegration("setConfiguration"));
+    QJsonObject configuration = get(native);
+    QJsonArray screens = configuration["screens"].toArray();
+    QJsonObject screen = screens[0].toObject();
+    screen["x"] = area.x();
+    screen["y"] = area.y();
+    screen["width"] = area.width();
+    screen["height"] = area.height();
+    screens[0] = screen;
+    configuration["screens"] = screens;
+    set(configuration, native);
+    QTRY_COMPARE(QGuiApplication::primaryScreen()->geometry(), area);
+}
+
+// Everything the pupil sees of the exercise window: each control's place, size, font and
+// text, each figure's pieces, and where the keyboard goes.
+QStringList layout(const WindowHarness& h) {
+    QStringList seen;
+    for (const Form1ControlDesign& d : form1Design()) {
+        const QWidget* w = h.window.control(d.id);
+        const QRect r(w->mapTo(&h.window, QPoint()), w->size());
+        seen << QString("%1 %2 %3,%4 %5x%6 %7pt %8")
+                    .arg(d.name.data())
+                    .arg(w->isVisible())
+                    .arg(r.x())
+                    .arg(r.y())
+                    .arg(r.width())
+                    .arg(r.height())
+                    .arg(w->font().pointSizeF())
+                    .arg(controlText(w));
+        if (const auto* frame = qobject_cast<const FigureFrame*>(w))
+            for (const PaintedPiece& p : frame->pieces())
+                seen.last() += QString(" [%1,%2 %3x%4]")
+                                   .arg(p.rect.x())
+                                   .arg(p.rect.y())
+                                   .arg(p.rect.width())
+                                   .arg(p.rect.height());
+    }
+    const QWidget* focus = h.window.focusWidget();
+    seen << "focus " + (focus ? focus->objectName() : "none");
+    return seen;
+}
+
+} // namespace
+
+class TestScreenChange : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
+    // In each state: the start screen, then a question of each kind, with the screen changed
+    // between two answers or while an answer's pause holds the window.
+    void windowFollowsAChangeOfScreenAsAFreshStartThereWould() {
+        const QRect before(0, 0, 1280, 1024), after(0, 0, 1080, 1920); // turned upright
+        const QtScreen screen;
+        for (int row : {-1, 0, 3, 12, 19, 25, 30})
+            for (bool inPause : {false, true}) {
+                const QString name = QString("question %1%2").arg(row).arg(inPause ? " pause" : "");
+                // Put the question, answer it wrong once (the change may come in that pause),
+                // and leave a number typed in the box that waits.
+                auto play = [&](WindowHarness& h, const std::function<void()>& change) {
+                    bool changed = false;
+                    h.pause.during = [&] {
+                        if (inPause && !std::exchange(changed, true))
+                            change();
+                    };
+                    if (row < 0) {
+                        change();
+                        return;
+                    }
+                    h.putQuestion(row);
+                    h.clock.advance(3);
+                    const auto box = h.window.logic().stage().focus;
+                    if (box)
+                        h.type(*box, "99");
+                    else
+                        h.click(row == 3    ? Ctl::FrSegmento3
+                                : row == 12 ? Ctl::LbRisposta1
+                                            : Ctl::FrRet3);
+                    if (box)
+                        QTest::keyClicks(h.window.control(*box), "4");
+                    if (!inPause)
+                        change();
+                    h.pause.during = nullptr;
+                    h.window.logic().Timer1_Timer(); // the time shown, from the question's start
+                    h.window.showStage();
+                };
+                changeScreen(before);
+                WindowHarness moved(0, 0, 1, nullptr, &screen, {.pad = PadMode::Always});
+                play(moved, [&] {
+                    changeScreen(after);
+                    QTRY_COMPARE(moved.window.geometry(), after);
+                });
+                WindowHarness fresh(0, 0, 1, nullptr, &screen, {.pad = PadMode::Always});
+                play(fresh, [] {});
+                QCOMPARE(layout(moved).join('\n'), layout(fresh).join('\n'));
+                QVERIFY2(!QTest::currentTestFailed(), qPrintable(name));
+            }
+    }
+    // A results window open over the question goes with the screen: a projector placed
+    // the screen elsewhere on the desktop, and the window keeps to its corner.
+    void openResultsWindowIsPlacedAgainOnTheNewScreen() {
+        changeScreen({0, 0, 1024, 768});
+        const QtScreen screen;
+        WindowHarness h(0, 0, 1, nullptr, &screen);
+        h.putQuestion(25);
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            const QRect projector(200, 100, 1280, 1024);
+            changeScreen(projector);
+            const bool filled = QTest::qWaitFor([&] { return h.window.geometry() == projector; });
+            QWidget* results = QApplication::activeModalWidget();
+            seen = QString("%1,%2 %3").arg(results->x()).arg(results->y()).arg(filled);
+            results->findChild<QPushButton*>("Command1")->click(); // PROSEGUI
+        });
+        h.click(Ctl::Command1);
+        QCOMPARE(seen, "200,100 1");
+    }
+};
+
+QTEST_MAIN(TestScreenChange)
+#include "tst_screen_change.moc"
