@@ -6,17 +6,7 @@
 
 #include "skin/platform/eventlooppause.h"
 
-#include <QPointingDevice>
-
 enum class Press { Click, Tap, ReleaseOnly, DraggedOff };
-
-// On a touch screen or an interactive whiteboard a tap is the pupil's click.
-static void tap(QWidget* w, QPoint at) {
-    static QPointingDevice* const screen = QTest::createTouchDevice();
-    QWindow* window = w->window()->windowHandle();
-    QTest::touchEvent(window, screen).press(0, w->mapTo(w->window(), at), window);
-    QTest::touchEvent(window, screen).release(0, w->mapTo(w->window(), at), window);
-}
 
 class TestPlay : public QObject {
     Q_OBJECT

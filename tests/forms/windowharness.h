@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QRegion>
 #include <QTest>
@@ -26,6 +27,15 @@ inline void closeFromOutside(QWidget* w) {
     QCloseEvent close;
     QSpontaneKeyEvent::setSpontaneous(&close);
     qApp->notify(w, &close);
+}
+
+// On a touch screen or an interactive whiteboard a tap is the pupil's click: a finger
+// put down on the widget at `at` and lifted. The touch screen is made at the first tap.
+inline void tap(QWidget* w, QPoint at) {
+    static QPointingDevice* const screen = QTest::createTouchDevice();
+    QWindow* window = w->window()->windowHandle();
+    QTest::touchEvent(window, screen).press(0, w->mapTo(w->window(), at), window);
+    QTest::touchEvent(window, screen).release(0, w->mapTo(w->window(), at), window);
 }
 
 struct WindowHarness {
@@ -50,6 +60,7 @@ struct WindowHarness {
         fatte[std::size_t(row)] = 1;
     }
     void click(Ctl id) const { QTest::mouseClick(window.control(id), Qt::LeftButton); }
+    void tap(Ctl id) const { ::tap(window.control(id), window.control(id)->rect().center()); }
     // Types `text` into a box, which must hold the keyboard, and presses Enter.
     void type(Ctl box, const QString& text) const {
         QCOMPARE(window.focusWidget(), window.control(box));

@@ -3,6 +3,7 @@
 // every question and results window from the screen and working each answer out from
 // the words and figures: a stored answer that does not follow from them fails here.
 #include "../forms/windowharness.h"
+#include "core/exercise/tastierino.h"
 #include "core/results/classificalogic.h"
 
 #include <QDialog>
@@ -112,26 +113,67 @@ int solve(const WindowHarness& h, TipoDomanda kind) {
     return -1;
 }
 
-// Answers right, or wrong: the next choice, a number three too big, a word.
-void answer(const WindowHarness& h, TipoDomanda kind, int solution, bool right) {
+// Types a number with taps on the keys of the number pad that show its digits, after a
+// slip put right with the pad's Backspace, and taps INVIO.
+void tapNumber(const WindowHarness& h, Ctl box, const QString& number) {
+    QCOMPARE(h.window.focusWidget(), h.window.control(box));
+    auto key = [&](QChar digit) {
+        return *std::ranges::find_if(kTastierino, [&](Ctl k) { return h.text(k) == digit; });
+    };
+    h.tap(key('7'));
+    h.tap(Ctl::TastoCancella);
+    for (QChar digit : number)
+        h.tap(key(digit));
+    h.tap(Ctl::INVIO);
+}
+
+// Answers right, or wrong: the next choice, a number three too big, a word (at the pad,
+// with no letters, nothing); with keys and clicks, or with taps alone.
+void answer(const WindowHarness& h, TipoDomanda kind, int solution, bool right, bool taps) {
     const int factors[] = {1, 8, 10, 6}; // the unit, then each segment in cm
+    auto type = [&](Ctl box, const QString& number) {
+        taps ? tapNumber(h, box, number) : h.type(box, number);
+    };
     if (kind == QuattroMisure)
         for (int i = 0; i < (right ? 4 : 1); ++i)
-            h.type(Ctl(index(Ctl::Inp1) + i),
-                   right ? QString::number(solution * factors[i]) : "nove");
+            type(Ctl(index(Ctl::Inp1) + i), right  ? QString::number(solution * factors[i])
+                                            : taps ? ""
+                                                   : "nove");
     else if (kind == NumeroSuiSegmenti || kind == NumeroSulRettangolo)
-        h.type(Ctl::Text1, QString::number(right ? solution : solution + 3));
+        type(Ctl::Text1, QString::number(right ? solution : solution + 3));
+    else if (const Ctl choice = choices(kind)[(right ? solution - 1 : solution) % 3]; taps)
+        h.tap(choice);
     else
-        h.click(choices(kind)[(right ? solution - 1 : solution) % 3]);
+        h.click(choice);
 }
+
+// Counts the key presses that reach the program.
+struct KeyPresses final : QObject {
+    KeyPresses() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::KeyPress;
+        return false;
+    }
+    int count = 0;
+};
 
 } // namespace
 
 class TestScriptedPupil : public QObject {
     Q_OBJECT
   private slots:
+    // With keys and clicks at a PC, or with taps alone at a whiteboard, where the number
+    // pad shows from the first touch on and takes the typed answers.
+    void playsTheFirstPassAndIsGradedForIt_data() {
+        QTest::addColumn<bool>("taps");
+        QTest::newRow("keys and clicks") << false;
+        QTest::newRow("taps alone") << true;
+    }
     void playsTheFirstPassAndIsGradedForIt() {
+        QFETCH(bool, taps);
         WindowHarness h(1024, 768, 17);
+        const KeyPresses keys;
+        auto press = [&](Ctl id) { taps ? h.tap(id) : h.click(id); };
         // Each results window: its place, grade word, then the dots of each row.
         QStringList seen;
         QString avviso;
@@ -155,19 +197,30 @@ class TestScriptedPupil : public QObject {
             // Pins a fault: PROSEGUI held the focus, so Space pressed it too. Only PROSEGUI,
             // or a fresh Enter, leaves; not Escape, Space, Tab, a held Enter or Alt+F4.
             for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space})
-                QTest::keyClick(d->windowHandle(), key);
+                if (!taps)
+                    QTest::keyClick(d->windowHandle(), key);
             QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-            QApplication::sendEvent(d, &held); // still down from the last answer
+            if (!taps)
+                QApplication::sendEvent(d, &held); // still down from the last answer
             closeFromOutside(d);
             seen.last() += d->isVisible() ? "" : " gone";
-            if (seen.size() % 2)
+            if (taps)
+                tap(d->findChild<QWidget*>("Command1"), QPoint(4, 4));
+            else if (seen.size() % 2)
                 QTest::keyClick(d->windowHandle(), Qt::Key_Return);
             else
                 QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
         });
         watcher.start(2);
-        QString feedback; // what each answer showed while its pause held
-        h.pause.during = [&] { feedback += h.text(Ctl::gratifica) + ' '; };
+        QString feedback; // what each answer showed while its pause held, and what hid it
+        h.pause.during = [&] {
+            feedback += h.text(Ctl::gratifica) + ' ';
+            const QWidget* message = h.window.control(Ctl::gratifica);
+            for (Ctl key : kTastierino)
+                if (h.visible(key) &&
+                    message->geometry().intersects(h.window.control(key)->geometry()))
+                    feedback += "under " + h.text(key);
+        };
 
         QStringList expected;
         std::array<int, kRighe> dots{};
@@ -185,7 +238,7 @@ class TestScriptedPupil : public QObject {
         };
         std::set<TipoDomanda> kinds;
         std::set<int> rows;
-        h.click(Ctl::VIA);
+        press(Ctl::VIA);
         for (int n = 1; n <= Modulo1::kQuestions; ++n) {
             checkFigures(h); // which also shows only the frames of the question's kind
             const int row = *rows.insert(h.text(Ctl::LbCodice).toInt()).first;
@@ -210,10 +263,10 @@ class TestScriptedPupil : public QObject {
             const int wrongs = int(kinds.insert(kind).second) + (n == 30 ? 4 : 0);
             feedback.clear();
             for (int w = 1; w <= wrongs; ++w) {
-                answer(h, kind, solution, false);
+                answer(h, kind, solution, false, taps);
                 QCOMPARE(h.counters(), QString("%1/%2").arg(answers + w).arg(errors + w));
             }
-            answer(h, kind, solution, true);
+            answer(h, kind, solution, true, taps);
             const int steps = kind == QuattroMisure ? 4 : 1;
             QCOMPARE(feedback,
                      QString("NO RIPROVA ").repeated(wrongs) + QString("BENE!! ").repeated(steps));
@@ -231,13 +284,14 @@ class TestScriptedPupil : public QObject {
         QVERIFY(dots[0] > 0 && dots[4] > 0 && dots[1] + dots[2] > 0); // best, worst, between
         // CLASSIFICA shows the same tally at the corner, grading nothing. Only FINE ends the
         // program: a close from the window system (Alt+F4) would lose the session's tally.
-        h.click(Ctl::Command1);
+        press(Ctl::Command1);
         QCOMPARE(seen.last(), "0,0 " + expected.last().mid(expected.last().indexOf(' ', 5)));
         QCOMPARE(seen.size(), expected.size() + 1);
         QVERIFY(h.window.findChildren<QDialog*>().isEmpty()); // each one destroyed once closed
         closeFromOutside(&h.window);
-        h.click(Ctl::FINE);
+        press(Ctl::FINE);
         QCOMPARE(h.terminations, 1);
+        QCOMPARE(keys.count > 0, !taps);
     }
 };
 

@@ -2,6 +2,7 @@
 // The window on the real screen the offscreen platform was given (HiDPI, 5:4,
 // 4K, portrait, all at 96 dpi). FRAZIONI_SHOTS=<folder> also saves pictures.
 #include "../forms/windowharness.h"
+#include "core/exercise/tastierino.h"
 #include "skin/forms/fonts.h"
 #include "skin/platform/qtscreen.h"
 
@@ -17,7 +18,7 @@ class TestOddScreens : public QObject {
         const QtScreen screen;
         const QRect real = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(QSizeF(screen.widthTwips(), screen.heightTwips()), QSizeF(real.size()) * 15.0);
-        WindowHarness h(0, 0, 3, nullptr, &screen);
+        WindowHarness h(0, 0, 3, nullptr, &screen, {.pad = PadMode::Always});
         QCOMPARE(h.window.geometry(), real);
         for (int row = -1; row < Modulo1::kQuestions && !QTest::currentTestFailed(); ++row) {
             if (row >= 0) {
@@ -35,6 +36,18 @@ class TestOddScreens : public QObject {
                          text + (d.kind == ControlKind::Label ? 0 : 4) <= w->width() + 1),
                     qPrintable(QString("%1 in question %2").arg(d.name.data()).arg(row)));
             }
+            // The number pad covers nothing else, its keys at least as tall as VIA.
+            auto onWindow = [&](Ctl id) {
+                const QWidget* w = h.window.control(id);
+                return QRect(w->mapTo(&h.window, QPoint()), w->size());
+            };
+            for (Ctl key : kTastierino)
+                for (const Form1ControlDesign& d : form1Design())
+                    QVERIFY2(!h.visible(key) ||
+                                 (onWindow(key).height() >= onWindow(Ctl::VIA).height() &&
+                                  (!h.visible(d.id) || std::ranges::count(kTastierino, d.id) ||
+                                   !onWindow(key).intersects(onWindow(d.id)))),
+                             qPrintable(QString("%1 over %2").arg(h.text(key), d.name.data())));
             if (const QString shots = qEnvironmentVariable("FRAZIONI_SHOTS"); !shots.isEmpty())
                 h.window.grab().save(
                     QString("%1/%2-%3.png").arg(shots, h.window.screen()->name()).arg(row));
