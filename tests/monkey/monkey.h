@@ -2,9 +2,11 @@
 #pragma once
 
 // A child on the real windows: keys (some held down), pastes, clicks and taps anywhere but on
-// FINE, and answers aimed at the question, right ones now and then so that series and passes
-// end. Input takes the window system's path (focus, modal blocking and the pause's filter
-// apply), and goes on in the results window.
+// FINE, and answers aimed at the question (typed ones on the keyboard or on the number pad,
+// which shows from the first tap on), right ones now and then so that series and passes end. Input
+// takes the window system's path (focus, modal blocking and the pause's filter apply), and goes on
+// in the results window.
+#include "core/exercise/tastierino.h"
 #include "fakes/fakes.h"
 #include "skin/forms/form1window.h"
 #include "skin/platform/eventlooppause.h"
@@ -136,7 +138,15 @@ class Monkey : public QObject {
         if (choices.contains(kind))
             return aim(choices.at(kind)[right ? solution - 1 : pick(3)]);
         const auto n = std::ranges::find(boxes, w_.logic().stage().focus.value_or(Ctl::Text1));
-        for (QChar c : QString::number(right ? solution * factors[n - boxes] : pick(100)) + "\r")
+        const QString number = QString::number(right ? solution * factors[n - boxes] : pick(100));
+        if (w_.control(Ctl::INVIO)->isVisible() && pick(2)) { // on the number pad, once it shows
+            for (QChar c : number)
+                aim(*std::ranges::find_if(kTastierino, [&](Ctl k) {
+                    return w_.control(k)->property("text").toString() == c;
+                }));
+            return aim(Ctl::INVIO);
+        }
+        for (QChar c : number + "\r")
             key(c == '\r' ? int(Qt::Key_Return) : Qt::Key_0 + c.digitValue(), {}, c);
     }
     void note(const QString& e) {

@@ -5,6 +5,8 @@
 
 #include "../forms/windowharness.h"
 
+#include <QSignalSpy>
+
 #include <span>
 
 class TestMonkey : public QObject {
@@ -15,6 +17,8 @@ class TestMonkey : public QObject {
         ShortPause pause;
         WindowHarness h(1024, 768, seed, &pause);
         Monkey monkey(h.window, pause, seed);
+        QSignalSpy pad(static_cast<QPushButton*>(h.window.control(Ctl::INVIO)),
+                       &QPushButton::clicked);
         int graded = 0, judged[2] = {}, base[2] = {}; // answers, wrong ones
         std::size_t cues = 0;
         const auto count = [&] {
@@ -58,8 +62,8 @@ class TestMonkey : public QObject {
             monkey.failure().isEmpty(),
             qPrintable(
                 QStringLiteral("seed %1, event %2: %3").arg(seed).arg(sent).arg(monkey.failure())));
-        // Deep enough: answers judged, series graded, feedback pauses held.
-        QVERIFY(judged[0] > 2000 && graded > 100 && pause.count > 2000);
+        // Deep enough: answers judged, series graded, feedback pauses held, the pad used.
+        QVERIFY(judged[0] > 2000 && graded > 100 && pause.count > 2000 && pad.count() > 500);
     }
 };
 
