@@ -22,18 +22,15 @@ constexpr const char* kAvvisoPassEnd = "Bravo!! Hai risposto a tutte le domande.
 constexpr const char* kAvvisoType = "Scrivi il risultato e premi il tasto INVIO. ";
 constexpr const char* kAvvisoClickAnswer = "Clicca sulla risposta esatta.";
 
-// The registered controls: the design's, in the alphabetical order of their
-// names, then the keys of the number pad.
+// The registered controls, in the alphabetical order of their names.
 constexpr Ctl kRegistered[] = {
-    Ctl::avviso,      Ctl::Command1,   Ctl::FINE,          Ctl::Frame1,      Ctl::FrRet1,
-    Ctl::FrRet2,      Ctl::FrRet3,     Ctl::FrSegmento1,   Ctl::FrSegmento2, Ctl::FrSegmento3,
-    Ctl::gratifica,   Ctl::Inp1,       Ctl::Inp2,          Ctl::Inp3,        Ctl::Inp4,
-    Ctl::LbCodice,    Ctl::LbDOMANDA,  Ctl::LbErrori,      Ctl::LbRisposta1, Ctl::LbRisposta2,
-    Ctl::LbRisposta3, Ctl::LbRisposte, Ctl::LbSegmento1,   Ctl::LbSegmento2, Ctl::LbSegmento3,
-    Ctl::LbSub1,      Ctl::LbSub2,     Ctl::LbSub3,        Ctl::LbSub4,      Ctl::LbTempo,
-    Ctl::Text1,       Ctl::VIA,        Ctl::Tasto1,        Ctl::Tasto2,      Ctl::Tasto3,
-    Ctl::Tasto4,      Ctl::Tasto5,     Ctl::TastoCancella, Ctl::Tasto6,      Ctl::Tasto7,
-    Ctl::Tasto8,      Ctl::Tasto9,     Ctl::Tasto0,        Ctl::INVIO,
+    Ctl::avviso,      Ctl::Command1,   Ctl::FINE,        Ctl::Frame1,      Ctl::FrRet1,
+    Ctl::FrRet2,      Ctl::FrRet3,     Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3,
+    Ctl::gratifica,   Ctl::Inp1,       Ctl::Inp2,        Ctl::Inp3,        Ctl::Inp4,
+    Ctl::LbCodice,    Ctl::LbDOMANDA,  Ctl::LbErrori,    Ctl::LbRisposta1, Ctl::LbRisposta2,
+    Ctl::LbRisposta3, Ctl::LbRisposte, Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3,
+    Ctl::LbSub1,      Ctl::LbSub2,     Ctl::LbSub3,      Ctl::LbSub4,      Ctl::LbTempo,
+    Ctl::Text1,       Ctl::VIA,
 };
 
 } // namespace
@@ -45,6 +42,9 @@ void Form1::registraControlli() {
     ridimschermo_.formdaridim = &stage_.window;
     int i = 1;
     for (Ctl id : kRegistered)
+        ridimschermo_.controlli[static_cast<std::size_t>(i++)] = &stage_[id].geometry;
+    // The keys of the number pad are placed and scaled like every control.
+    for (Ctl id : kTastierino)
         ridimschermo_.controlli[static_cast<std::size_t>(i++)] = &stage_[id].geometry;
 }
 
