@@ -6,11 +6,28 @@
 
 #include "skin/platform/eventlooppause.h"
 
+#include <QPointingDevice>
+#include <QTabletEvent>
 enum class Press { Click, Tap, ReleaseOnly, DraggedOff };
 
 class TestPlay : public QObject {
     Q_OBJECT
   private slots:
+    // With the setting at automatic and no touch screen, the number pad shows from the first
+    // press of a board's pen (a tablet to the system) on, wherever it lands. First here, as
+    // taps later make a touch screen for the whole run.
+    void aBoardsPenShowsTheAutomaticPadFromThenOn() {
+        WindowHarness h;
+        h.putQuestion(0);
+        const bool before = h.visible(Ctl::INVIO);
+        QPointingDevice pen("pen", 7, QInputDevice::DeviceType::Stylus,
+                            QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position,
+                            1, 1);
+        QTabletEvent press(QEvent::TabletPress, &pen, QPointF(5, 5), QPointF(5, 5), 0.5, 0, 0, 0, 0,
+                           0, {}, Qt::LeftButton, Qt::LeftButton);
+        QApplication::sendEvent(h.window.control(Ctl::LbDOMANDA), &press);
+        QCOMPARE(QList<bool>({before, h.visible(Ctl::INVIO)}), QList<bool>({false, true}));
+    }
     // "La somma del primo segmento con il secondo è 36 cm": 2, 16, 20 and 12 cm. Enter
     // judges even an empty box, never a repeat; a wrong step empties only its own box.
     void fourStepQuestionTakesTheWorkedExampleAndEnterJudgesEachStepOnce() {

@@ -171,10 +171,12 @@ void Form1Window::seguiSchermo() {
 }
 
 bool Form1Window::event(QEvent* event) {
-    if (event->type() == QEvent::TouchBegin) {
+    // A finger, or the pen of a board that reports itself as a tablet.
+    if (event->type() == QEvent::TouchBegin || event->type() == QEvent::TabletPress) {
         logic_.touched();
         aggiorna();
-        // Not taken: Qt then turns the touch into the click the controls handle.
+        // Not taken: Qt then turns the touch or the pen into the click the
+        // controls handle.
         event->ignore();
         return false;
     }
