@@ -48,11 +48,6 @@ class FakeScreen final : public Screen {
     double widthTwips() const override { return width_ * 15.0; }
     double heightTwips() const override { return height_ * 15.0; }
     double twipsPerPixel() const override { return 15; }
-    // A change of resolution, a rotation, another screen.
-    void setSize(int widthPx, int heightPx) {
-        width_ = widthPx;
-        height_ = heightPx;
-    }
 
   private:
     int width_;
