@@ -141,7 +141,7 @@ class TestExercise : public QObject {
         }
     }
     // The pad shows only while a box waits, and as the classroom is set up: automatic on a
-    // touch screen or from the first touch on, always, never.
+    // touch screen or from the first touch on, always, never. A key types only while shown.
     void padShowsWhileABoxWaitsAsTheSettingSays() {
         QStringList seen;
         for (PadMode mode : {PadMode::Automatic, PadMode::Always, PadMode::Never})
@@ -157,7 +157,10 @@ class TestExercise : public QObject {
                         h.putQuestion(std::size_t(step));
                     const auto keys = std::ranges::count_if(
                         kTastierino, [&](Ctl k) { return h.form.stage()[k].visible; });
-                    shown += keys == 12 ? '1' : keys == 0 ? '0' : '?';
+                    const std::string before = h.form.stage()[Ctl::Text1].text;
+                    h.form.Tastierino_Click(Ctl::Tasto7);
+                    const bool typed = h.form.stage()[Ctl::Text1].text == before + '7';
+                    shown += keys == 12 && typed ? '1' : keys == 0 && !typed ? '0' : '?';
                 }
                 seen << shown;
             }

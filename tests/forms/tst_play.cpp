@@ -13,10 +13,11 @@ enum class Press { Click, Tap, ReleaseOnly, DraggedOff };
 class TestPlay : public QObject {
     Q_OBJECT
   private slots:
-    // With the setting at automatic and no touch screen, the number pad shows from the first
-    // press of a board's pen (a tablet to the system) on, wherever it lands. First here, as
-    // taps later make a touch screen for the whole run.
+    // With the setting at automatic and no touch screen (a touchpad is none), the number pad
+    // shows from the first press of a board's pen (a tablet to the system) on, wherever it
+    // lands. First here, as taps later make a touch screen for the whole run.
     void aBoardsPenShowsTheAutomaticPadFromThenOn() {
+        QTest::createTouchDevice(QInputDevice::DeviceType::TouchPad);
         WindowHarness h;
         h.putQuestion(0);
         const bool before = h.visible(Ctl::INVIO);
