@@ -8,6 +8,9 @@
 
 #include <QPointingDevice>
 #include <QTabletEvent>
+
+#include <memory>
+
 enum class Press { Click, Tap, ReleaseOnly, DraggedOff };
 
 class TestPlay : public QObject {
@@ -17,7 +20,8 @@ class TestPlay : public QObject {
     // shows from the first press of a board's pen (a tablet to the system) on, wherever it
     // lands. First here, as taps later make a touch screen for the whole run.
     void aBoardsPenShowsTheAutomaticPadFromThenOn() {
-        QTest::createTouchDevice(QInputDevice::DeviceType::TouchPad);
+        const std::unique_ptr<QPointingDevice> touchpad(
+            QTest::createTouchDevice(QInputDevice::DeviceType::TouchPad));
         WindowHarness h;
         h.putQuestion(0);
         const bool before = h.visible(Ctl::INVIO);
