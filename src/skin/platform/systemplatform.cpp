@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -25,9 +26,6 @@ class AfterFirstPaint final : public QObject {
         QCoreApplication::instance()->installEventFilter(this);
         QTimer::singleShot(kLatestOpen, this, [this] { run(); });
     }
-    ~AfterFirstPaint() override { QCoreApplication::instance()->removeEventFilter(this); }
-    AfterFirstPaint(const AfterFirstPaint&) = delete;
-    AfterFirstPaint& operator=(const AfterFirstPaint&) = delete;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
