@@ -4,6 +4,7 @@
 // its QApplication, this watches for the first paint of any of its windows; on the event loop's
 // turn after that repaint pass it prints, one "name value" a line on standard output:
 //   paint_s         seconds from the exec to the end of the first repaint pass
+//   paint.cpu_s     processor time used by then
 //   paint.VmRSS_kib resident memory then, and its parts (RssAnon_kib and so on)
 //   paint.objects   shared objects mapped then (/proc/self/maps, this one left out)
 //   paint.mapped    those of SDL2, PulseAudio, ALSA and Qt Svg, by name ("none")
@@ -26,6 +27,7 @@
 #include <vector>
 
 #include <dlfcn.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -48,6 +50,15 @@ double sinceExec() {
 void figure(const char* name, double value) {
     std::printf("%s %.6f\n", name, value);
     std::fflush(stdout);
+}
+
+// Processor time (user and system, all threads) the process has used so far:
+// less disturbed than the wall time by other work on a busy machine.
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // A line of /proc/self/status in KiB, such as "VmRSS" or "RssAnon".
@@ -138,6 +149,7 @@ class FirstPaint final : public QObject {
   private:
     void painted() {
         figure("paint_s", sinceExec());
+        figure("paint.cpu_s", cpuSeconds());
         memoryFigures("paint");
         const char* settle = std::getenv("FRAZIONI_BENCH_SETTLE_MS");
         QTimer::singleShot(settle != nullptr ? std::atoi(settle) : kDefaultSettleMs, this,
