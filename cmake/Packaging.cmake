@@ -86,9 +86,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds the libraries the executable links (Qt, SDL2);
-# Qt's window-system plugin and the fonts the windows name are loaded at run
-# time, so they are declared by hand.
+# dpkg-shlibdeps finds the libraries the executable links (Qt Core, Gui and
+# Widgets). What it loads at run time is declared by hand: Qt's window-system
+# plugin, the fonts the windows name, SDL2 (loaded by the sound player once the
+# first window is up; 2.0.16 has every function it calls) and Qt's SVG image
+# plugin, which draws the results window's picture.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-liberation, libsdl2-2.0-0 (>= 2.0.16), libqt6svg6 (>= 6.4)")
 include(CPack)

@@ -5,7 +5,7 @@
 //
 // Figures printed:
 //   - the player's construction on the window's thread, and the time its own
-//     thread takes to open the device;
+//     thread takes to load SDL (the first player only) and open the device;
 //   - how long Audio::suona / suonaesatto take to return: the first call of
 //     each cue (file not read yet) and later calls;
 //   - the delay from the call to the cue's first samples in the output;
@@ -103,7 +103,7 @@ void withDiskDriver() {
     std::printf("disk driver (output %s)\n", kOutput);
     std::printf("  player construction on the calling thread   %8.1f us\n",
                 micros(constructed - start));
-    std::printf("  device open on the player's thread          %8.1f ms (%s)\n",
+    std::printf("  SDL loaded, device open on the player's thread %5.1f ms (%s)\n",
                 millis(Clock::now() - start), ready ? "ready" : "UNAVAILABLE");
     if (!ready)
         return;

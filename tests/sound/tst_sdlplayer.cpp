@@ -9,14 +9,20 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
 
+#include <cstdio>
+#include <functional>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 using Bytes = std::optional<std::vector<std::uint8_t>>;
-const SdlSoundPlayer::Options kMono{.frequency = 44100, .channels = 1, .readFile = {}};
+const SdlSoundPlayer::Options kMono{
+    .frequency = 44100, .channels = 1, .readFile = {}, .library = {}};
 
 QByteArray output() {
     QFile file(qEnvironmentVariable("SDL_DISKAUDIOFILE"));
@@ -47,6 +53,22 @@ QByteArray wavOf(const QByteArray& samples) {
     qToLittleEndian<quint32>(static_cast<quint32>(36 + samples.size()), w.data() + 4);
     qToLittleEndian<quint32>(static_cast<quint32>(samples.size()), w.data() + 40);
     return w;
+}
+
+// What `run` writes to standard error, from any thread.
+QByteArray standardErrorOf(const std::function<void()>& run) {
+    QTemporaryFile file;
+    if (!file.open())
+        return "no temporary file";
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(file.handle(), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    file.seek(0);
+    return file.readAll();
 }
 
 class SdlPlayerTest : public QObject {
@@ -105,14 +127,17 @@ class SdlPlayerTest : public QObject {
         QVERIFY(waitFor(heard) >= 0);
     }
 
+    // A cue asked for before SDL is loaded (the start cue) plays once the device is open.
     // play() returns while a file is still being read; a later cue wins over one not yet started
     // and cuts off the one playing. Pins a fault: closing waited two seconds for a thread held
-    // by a hung sound server. With no usable device the player stays silent and never blocks.
+    // by a hung sound server. With no usable device, or no SDL, the player stays silent, never
+    // blocks, and says why on one line.
     void playAndClosingNeverWaitAndTheLatestCueWins() {
         static std::atomic<int> reads = 0, released = 0; // the player's thread may outlive the test
         const QByteArray first = noise(2, 44100), late = noise(7, 8820);
         SdlSoundPlayer::Options options = kMono;
         options.closeWait = 20ms;
+        options.openAtOnce = false;
         options.readFile = [=](const std::string& path) -> Bytes {
             for (++reads; (path == "held" && released < 1) || (path == "hung" && released < 2);)
                 QTest::qSleep(1);
@@ -123,8 +148,9 @@ class SdlPlayerTest : public QObject {
         QElapsedTimer closing;
         {
             SdlSoundPlayer player(options);
-            QVERIFY(player.waitUntilReady(5s));
             player.play("first");
+            QVERIFY(!player.waitUntilReady(100ms) && reads == 0);
+            player.open();
             const qsizetype firstAt = waitFor(first.left(late.size()));
             player.play("held");
             QTRY_COMPARE(reads.load(), 2);
@@ -143,6 +169,16 @@ class SdlPlayerTest : public QObject {
         released = 2; // the thread left behind lets the device go once it is free
         QTRY_VERIFY_WITH_TIMEOUT(SdlSoundPlayer(kMono).waitUntilReady(5s), 5000);
         init();
+        SdlSoundPlayer::Options noLibrary = kMono;
+        noLibrary.library = "libSDL2-no-such.so.0";
+        const QByteArray said = standardErrorOf([&] {
+            SdlSoundPlayer none(noLibrary);
+            none.play("late");
+            QVERIFY(!none.waitUntilReady(5s));
+        });
+        QVERIFY2(said.startsWith("frazioni: no sound: libSDL2-no-such.so.0") &&
+                     said.count('\n') == 1,
+                 said.constData());
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         SdlSoundPlayer none(kMono);
         none.play("late");

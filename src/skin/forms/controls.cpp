@@ -5,10 +5,10 @@
 #include "skin/forms/clicklabel.h"
 
 #include <QFrame>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgWidget>
 
 namespace {
 
@@ -71,6 +71,21 @@ void BorderShape::paintEvent(QPaintEvent*) {
     p.fillRect(r.right() - width_ + 1, r.top(), width_, r.height(), colour_);
 }
 
+Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {}
+
+void Picture::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (pixels != readAt_) {
+        QImageReader reader(resource_);
+        reader.setScaledSize(pixels);
+        image_ = reader.read(); // a picture that cannot be read leaves the control empty
+        image_.setDevicePixelRatio(ratio);
+        readAt_ = pixels;
+    }
+    QPainter(this).drawImage(rect(), image_);
+}
+
 QWidget* createLabel(std::string_view text, const FontDesign& font, std::optional<Rgb> back,
                      std::optional<Rgb> fore, bool opaque, Align align, QWidget* parent) {
     auto* label = new ClickLabel(parent);
@@ -124,5 +139,5 @@ QWidget* createFrame(std::optional<Rgb> back, int border, QWidget* parent) {
 }
 
 QWidget* createPicture(std::string_view resource, QWidget* parent) {
-    return new QSvgWidget(toQString(resource), parent);
+    return new Picture(toQString(resource), parent);
 }

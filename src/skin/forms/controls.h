@@ -4,6 +4,7 @@
 #include "core/forms/controldesign.h"
 #include "skin/forms/qtconvert.h"
 
+#include <QImage>
 #include <QPalette>
 #include <QWidget>
 
@@ -39,6 +40,23 @@ class BorderShape final : public QWidget {
   private:
     QColor colour_;
     int width_;
+};
+
+// A picture of the design, stretched to fill the control. The drawing is read
+// through Qt's image plugin for its format when the control is first painted,
+// at the control's own size in device pixels, so that it stays as sharp as a
+// drawing and nothing that reads pictures is loaded before one is shown.
+class Picture final : public QWidget {
+  public:
+    Picture(const QString& resource, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString resource_;
+    QImage image_;
+    QSize readAt_; // the size last read, even if the reading failed
 };
 
 QWidget* createLabel(std::string_view text, const FontDesign& font, std::optional<Rgb> back,

@@ -4,9 +4,11 @@
 #include "core/platform/clock.h"
 #include "core/platform/random.h"
 #include "core/sound/audio.h"
-#include "core/sound/soundplayer.h"
 #include "skin/platform/eventlooppause.h"
 #include "skin/platform/qtscreen.h"
+#include "skin/sound/sdlsoundplayer.h"
+
+#include <QObject>
 
 #include <memory>
 
@@ -20,7 +22,9 @@ struct PlatformServices {
     Audio& audio;
 };
 
-// The real services of this machine. Needs a running QApplication.
+// The real services of this machine. Needs a running QApplication. The sound
+// device opens once the program's first window has been painted: a cue asked
+// for before (the start cue) plays as soon as it is open.
 class SystemPlatform {
   public:
     SystemPlatform();
@@ -31,6 +35,7 @@ class SystemPlatform {
     ClockSeededRandom random_;
     EventLoopPause pause_;
     QtScreen screen_;
-    std::unique_ptr<SoundPlayer> player_;
+    std::unique_ptr<SdlSoundPlayer> player_;
     Audio audio_;
+    std::unique_ptr<QObject> soundOpener_; // goes before the player it opens
 };

@@ -3,8 +3,7 @@
 
 #include "skin/sound/cuefile.h"
 #include "skin/sound/defaultsound.h"
-
-#include <SDL.h>
+#include "skin/sound/sdlfunctions.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -32,32 +31,25 @@ enum class State { Starting, Ready, Unavailable };
 // A cue's samples in the device's format; empty when there is nothing to play.
 using Samples = std::vector<Uint8>;
 
-struct WavDeleter {
-    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
-};
-
-struct StreamDeleter {
-    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
-};
-
 bool sameFormat(const SDL_AudioSpec& a, const SDL_AudioSpec& b) {
     return a.format == b.format && a.channels == b.channels && a.freq == b.freq;
 }
 
 // `length` bytes of audio in `from`'s format, converted to `to`'s; empty if
 // the conversion fails.
-Samples convert(const Uint8* data, Uint32 length, const SDL_AudioSpec& from,
-                const SDL_AudioSpec& to) {
+Samples convert(const SdlFunctions& sdl, const Uint8* data, Uint32 length,
+                const SDL_AudioSpec& from, const SDL_AudioSpec& to) {
     if (sameFormat(from, to))
         return Samples(data, data + length);
-    const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
-        SDL_NewAudioStream(from.format, from.channels, from.freq, to.format, to.channels, to.freq));
+    const std::unique_ptr<SDL_AudioStream, decltype(sdl.FreeAudioStream)> stream(
+        sdl.NewAudioStream(from.format, from.channels, from.freq, to.format, to.channels, to.freq),
+        sdl.FreeAudioStream);
     if (!stream || length > static_cast<Uint32>(INT32_MAX) ||
-        SDL_AudioStreamPut(stream.get(), data, static_cast<int>(length)) != 0 ||
-        SDL_AudioStreamFlush(stream.get()) != 0)
+        sdl.AudioStreamPut(stream.get(), data, static_cast<int>(length)) != 0 ||
+        sdl.AudioStreamFlush(stream.get()) != 0)
         return {};
-    Samples out(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
-    const int got = SDL_AudioStreamGet(stream.get(), out.data(), static_cast<int>(out.size()));
+    Samples out(static_cast<std::size_t>(sdl.AudioStreamAvailable(stream.get())));
+    const int got = sdl.AudioStreamGet(stream.get(), out.data(), static_cast<int>(out.size()));
     if (got < 0)
         return {};
     out.resize(static_cast<std::size_t>(got));
@@ -66,21 +58,22 @@ Samples convert(const Uint8* data, Uint32 length, const SDL_AudioSpec& from,
 
 // The samples of WAV bytes in the device's format; none for anything that is
 // not a WAV with at least one sample.
-Samples decodeWav(const std::vector<std::uint8_t>& bytes, const SDL_AudioSpec& device) {
+Samples decodeWav(const SdlFunctions& sdl, const std::vector<std::uint8_t>& bytes,
+                  const SDL_AudioSpec& device) {
     if (!hasWavSignature(bytes) || bytes.size() > static_cast<std::size_t>(INT32_MAX))
         return {};
-    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_RWops* source = sdl.RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr)
         return {};
     SDL_AudioSpec format{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(source, 1, &format, &raw, &length) == nullptr)
+    if (sdl.LoadWAV_RW(source, 1, &format, &raw, &length) == nullptr)
         return {};
-    const std::unique_ptr<Uint8, WavDeleter> buffer(raw);
+    const std::unique_ptr<Uint8, decltype(sdl.FreeWAV)> buffer(raw, sdl.FreeWAV);
     if (length == 0)
         return {};
-    return convert(buffer.get(), length, format, device);
+    return convert(sdl, buffer.get(), length, format, device);
 }
 
 bool isSilentDriver(const char* name) {
@@ -95,41 +88,43 @@ bool isSilentDriver(const char* name) {
 // the object lives.
 class AudioSession {
   public:
-    explicit AudioSession(const SdlSoundPlayer::Options& options) : options_(options) {
+    AudioSession(const SdlFunctions& sdl, const SdlSoundPlayer::Options& options)
+        : sdl_(sdl), options_(options) {
         // Qt handles the program's signals; SDL must not take Ctrl+C for itself.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        sdl_.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         // A damaged cue file gives the default sound, not half a cue.
-        SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, kAppName);
-        initialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        sdl_.SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+        sdl_.SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, kAppName);
+        initialised_ = sdl_.InitSubSystem(SDL_INIT_AUDIO) == 0;
         if (initialised_ && !openDevice())
             openWithOtherDrivers();
     }
     ~AudioSession() {
         if (device_ != 0)
-            SDL_CloseAudioDevice(device_);
+            sdl_.CloseAudioDevice(device_);
         if (initialised_)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            sdl_.QuitSubSystem(SDL_INIT_AUDIO);
     }
     AudioSession(const AudioSession&) = delete;
     AudioSession& operator=(const AudioSession&) = delete;
 
     bool isOpen() const { return device_ != 0; }
     const SDL_AudioSpec& format() const { return format_; }
+    const SdlFunctions& sdl() const { return sdl_; }
 
     // Drops whatever is still queued and starts `samples` in its place; the
     // lock keeps the device from playing anything in between.
     void play(const Samples& samples) const {
-        SDL_LockAudioDevice(device_);
-        SDL_ClearQueuedAudio(device_);
-        SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size()));
-        SDL_UnlockAudioDevice(device_);
-        SDL_PauseAudioDevice(device_, kUnpause);
+        sdl_.LockAudioDevice(device_);
+        sdl_.ClearQueuedAudio(device_);
+        sdl_.QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size()));
+        sdl_.UnlockAudioDevice(device_);
+        sdl_.PauseAudioDevice(device_, kUnpause);
     }
 
     void stop() const {
-        SDL_PauseAudioDevice(device_, kPause);
-        SDL_ClearQueuedAudio(device_);
+        sdl_.PauseAudioDevice(device_, kPause);
+        sdl_.ClearQueuedAudio(device_);
     }
 
   private:
@@ -140,9 +135,9 @@ class AudioSession {
         wanted.channels = static_cast<Uint8>(options_.channels);
         wanted.samples = static_cast<Uint16>(options_.bufferFrames);
         wanted.callback = nullptr; // fed with SDL_QueueAudio
-        device_ =
-            SDL_OpenAudioDevice(nullptr, 0, &wanted, &format_,
-                                SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+        device_ = sdl_.OpenAudioDevice(nullptr, 0, &wanted, &format_,
+                                       SDL_AUDIO_ALLOW_FREQUENCY_CHANGE |
+                                           SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
         return device_ != 0;
     }
 
@@ -150,21 +145,22 @@ class AudioSession {
     // device (ALSA with no card, say); the others may still reach a sound
     // server. A driver chosen by the user is kept.
     bool openWithOtherDrivers() {
-        if (SDL_GetHint(SDL_HINT_AUDIODRIVER) != nullptr)
+        if (sdl_.GetHint(SDL_HINT_AUDIODRIVER) != nullptr)
             return false;
-        const char* current = SDL_GetCurrentAudioDriver();
+        const char* current = sdl_.GetCurrentAudioDriver();
         const std::string tried = current != nullptr ? current : "";
-        for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
-            const char* name = SDL_GetAudioDriver(i);
+        for (int i = 0; i < sdl_.GetNumAudioDrivers(); ++i) {
+            const char* name = sdl_.GetAudioDriver(i);
             if (name == nullptr || tried == name || isSilentDriver(name))
                 continue;
-            SDL_AudioQuit();
-            if (SDL_AudioInit(name) == 0 && openDevice())
+            sdl_.AudioQuit();
+            if (sdl_.AudioInit(name) == 0 && openDevice())
                 return true;
         }
         return false;
     }
 
+    const SdlFunctions& sdl_;
     SdlSoundPlayer::Options options_;
     bool initialised_ = false;
     SDL_AudioDeviceID device_ = 0;
@@ -178,9 +174,10 @@ struct SdlSoundPlayer::Shared {
 
     Options options;
     std::mutex mutex;
-    std::condition_variable wake;    // a path is waiting, or the player closes
+    std::condition_variable wake;    // a path is waiting, opening is asked, or the player closes
     std::condition_variable changed; // the state moved on, or the thread ended
     std::optional<std::string> pending;
+    bool openAsked = options.openAtOnce;
     bool stopping = false;
     bool finished = false;
     State state = State::Starting;
@@ -223,7 +220,9 @@ void serve(SdlSoundPlayer::Shared& shared, const AudioSession& session) {
         if (found == cache.end()) {
             const auto bytes = shared.options.readFile ? shared.options.readFile(path)
                                                        : readCueFile(path, kMaxCueBytes);
-            found = cache.emplace(path, bytes ? decodeWav(*bytes, device) : Samples{}).first;
+            found =
+                cache.emplace(path, bytes ? decodeWav(session.sdl(), *bytes, device) : Samples{})
+                    .first;
         }
         const Samples& samples = found->second.empty() ? fallback : found->second;
         if (!samples.empty())
@@ -232,10 +231,21 @@ void serve(SdlSoundPlayer::Shared& shared, const AudioSession& session) {
     session.stop();
 }
 
+// Waits until the player may load SDL and open the device; false when it
+// closes first.
+bool waitForOpen(SdlSoundPlayer::Shared& shared) {
+    std::unique_lock lock(shared.mutex);
+    shared.wake.wait(lock, [&] { return shared.stopping || shared.openAsked; });
+    return !shared.stopping;
+}
+
 void run(std::shared_ptr<SdlSoundPlayer::Shared> shared) {
-    if (!audioTaken.exchange(true)) {
+    const std::string& library = shared->options.library;
+    const SdlFunctions* sdl =
+        waitForOpen(*shared) ? loadSdl(library.empty() ? kSdlLibrary : library) : nullptr;
+    if (sdl != nullptr && !audioTaken.exchange(true)) {
         {
-            const AudioSession session(shared->options);
+            const AudioSession session(*sdl, shared->options);
             if (session.isOpen())
                 serve(*shared, session);
             else
@@ -244,7 +254,7 @@ void run(std::shared_ptr<SdlSoundPlayer::Shared> shared) {
         audioTaken = false;
         // SDL keeps per-thread data (its error text) for threads it did not
         // start itself; this thread must free its own.
-        SDL_TLSCleanup();
+        sdl->TLSCleanup();
     } else {
         setState(*shared, State::Unavailable);
     }
@@ -277,6 +287,14 @@ SdlSoundPlayer::~SdlSoundPlayer() {
     // The thread shares its state with this object, so a thread stuck in the
     // sound system may be left behind safely while the program closes.
     shared_->changed.wait_for(lock, shared_->options.closeWait, [&] { return shared_->finished; });
+}
+
+void SdlSoundPlayer::open() {
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->openAsked = true;
+    }
+    shared_->wake.notify_all();
 }
 
 void SdlSoundPlayer::play(const std::string& path) {

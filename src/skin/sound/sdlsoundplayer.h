@@ -13,14 +13,15 @@
 
 // Plays cues through SDL's own audio queue: starting a cue empties the queue
 // first, so that a new cue replaces the one still sounding. All audio work
-// (opening the device, reading and decoding files, starting sounds) happens on
-// the player's own thread:
+// (loading SDL, opening the device, reading and decoding files, starting
+// sounds) happens on the player's own thread:
 // play() only leaves the path for that thread and returns, so the window never
 // waits for the disk or the sound system. Each file is read and checked once
 // and kept; a file that cannot be played gives the program's own default
 // sound, made in memory when the device opens. Cues are converted to the
 // device's format once, when first read. With no usable audio device the
-// player stays silent and play() does nothing.
+// player stays silent and play() does nothing. A cue asked for before the
+// device is open plays as soon as it is. Without SDL2 the player is silent too.
 // Only one player may own the audio device at a time; a second one stays silent.
 class SdlSoundPlayer final : public SoundPlayer {
   public:
@@ -36,6 +37,10 @@ class SdlSoundPlayer final : public SoundPlayer {
         // A sound system that hangs must not hold up the end of the program:
         // past this wait the thread is left behind with the state it shares.
         std::chrono::milliseconds closeWait{2000};
+        // The SDL2 library to load; empty: SDL2 as Linux distributions install it.
+        std::string library;
+        // false: SDL is loaded and the device opened only once open() is called.
+        bool openAtOnce = true;
     };
 
     SdlSoundPlayer();
@@ -43,6 +48,9 @@ class SdlSoundPlayer final : public SoundPlayer {
     ~SdlSoundPlayer() override;
     SdlSoundPlayer(const SdlSoundPlayer&) = delete;
     SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
+
+    // Lets a player made with openAtOnce false load SDL and open the device.
+    void open();
 
     void play(const std::string& path) override;
 
