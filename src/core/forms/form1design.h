@@ -43,8 +43,11 @@ enum class Ctl {
     FrSegmento1,
     FrSegmento3,
     FrSegmento2,
+    // Added to the design: the loudspeaker beside the question, which reads
+    // aloud what the pupil must read to answer.
+    LEGGI,
 };
-constexpr int kControlCount = 32;
+constexpr int kControlCount = 33;
 
 constexpr int index(Ctl c) {
     return static_cast<int>(c);

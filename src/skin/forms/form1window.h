@@ -40,6 +40,7 @@ class Form1Window : public QWidget, private Form1View {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -52,6 +53,7 @@ class Form1Window : public QWidget, private Form1View {
     void applicaControllo(Ctl id);
     void applicaFigure();
     void applicaFuoco();
+    void applicaNomi();
     bool keyPress(Ctl box, QKeyEvent* event);
 
     PlatformServices services_;
@@ -64,5 +66,6 @@ class Form1Window : public QWidget, private Form1View {
     QTimer timer1_;
     Stage shown_; // the stage as last applied to the widgets
     bool shownOnce_ = false;
+    bool paintedOnce_ = false;
     std::function<void()> terminator_;
 };

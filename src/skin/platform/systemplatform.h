@@ -3,6 +3,7 @@
 
 #include "core/platform/clock.h"
 #include "core/platform/random.h"
+#include "core/platform/speech.h"
 #include "core/sound/audio.h"
 #include "core/sound/soundplayer.h"
 #include "skin/platform/eventlooppause.h"
@@ -18,12 +19,15 @@ struct PlatformServices {
     Pause& pause;
     const Screen& screen;
     Audio& audio;
+    // The voice that reads aloud, if any.
+    Speech* speech = nullptr;
 };
 
 // The real services of this machine. Needs a running QApplication.
 class SystemPlatform {
   public:
     SystemPlatform();
+    ~SystemPlatform();
     PlatformServices services();
 
   private:
@@ -33,4 +37,5 @@ class SystemPlatform {
     QtScreen screen_;
     std::unique_ptr<SoundPlayer> player_;
     Audio audio_;
+    std::unique_ptr<Speech> speech_;
 };
