@@ -80,6 +80,7 @@ set(CPACK_STRIP_FILES ON)
 # out too (.comment, .note), as dh_strip does.
 set(CPACK_FRAZIONI_STRIP ${CMAKE_STRIP})
 set(CPACK_FRAZIONI_EXECUTABLE ${FRAZIONI_PROGRAM_INSTALL_DIR}/frazioni)
+set(CPACK_FRAZIONI_SPEECH_MODULE ${FRAZIONI_PROGRAM_INSTALL_DIR}/frazioni_speech.so)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripSections.cmake)
 # The control files (control, md5sums) get the modes dpkg-deb asks for.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
@@ -89,6 +90,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps finds the libraries the executable links (Qt, SDL2);
 # Qt's window-system plugin and the fonts the windows name are loaded at run
 # time, so they are declared by hand.
+# The speech module is loaded only when a reading is asked for, but it links
+# Qt's small text-to-speech library (which needs Qt Core alone), so that
+# library is a dependency found like the others. The speech engine and its
+# Italian voice are only recommended: a normal install brings them, and a
+# machine without them runs the program with the loudspeaker hidden.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)
