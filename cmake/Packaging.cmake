@@ -80,7 +80,7 @@ set(CPACK_STRIP_FILES ON)
 # out too (.comment, .note), as dh_strip does.
 set(CPACK_FRAZIONI_STRIP ${CMAKE_STRIP})
 set(CPACK_FRAZIONI_EXECUTABLE ${FRAZIONI_PROGRAM_INSTALL_DIR}/frazioni)
-set(CPACK_FRAZIONI_SPEECH_MODULE ${FRAZIONI_PROGRAM_INSTALL_DIR}/frazioni_speech.so)
+set(CPACK_FRAZIONI_SPEECH_MODULE ${FRAZIONI_PROGRAM_INSTALL_DIR}/speech/frazioni_speech.so)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripSections.cmake)
 # The control files (control, md5sums) get the modes dpkg-deb asks for.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -17,7 +17,7 @@ namespace {
 constexpr int kOpenTimeoutMs = 15000;
 // How long the end of the program waits for the speech thread to stop; a
 // thread held by a hung server is left to the end of the process.
-constexpr int kQuitWaitMs = 300;
+constexpr int kQuitWaitMs = 100;
 
 } // namespace
 
@@ -82,7 +82,7 @@ QtSpeech::~QtSpeech() {
 }
 
 QString QtSpeech::defaultModulePath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/frazioni_speech.so");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/speech/frazioni_speech.so");
 }
 
 void QtSpeech::prepare() {

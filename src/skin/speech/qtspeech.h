@@ -24,7 +24,7 @@ class QtSpeech final : public QObject, public Speech {
     explicit QtSpeech(QString modulePath = defaultModulePath());
     ~QtSpeech() override;
 
-    // The module beside the executable.
+    // The module in speech/ beside the executable.
     static QString defaultModulePath();
 
     bool available() const override { return state_ != State::Unavailable; }
