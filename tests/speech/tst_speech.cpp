@@ -133,11 +133,26 @@ class TestSpeech : public QObject {
         QVERIFY(!noModule.visible(Ctl::LEGGI));
         QtSpeech broken(QCoreApplication::applicationFilePath());
         WindowHarness noEngine(1024, 768, 1, nullptr, nullptr, &broken);
-        noEngine.putQuestion(0);
         noEngine.click(Ctl::LEGGI);
-        noEngine.type(Ctl::Text1, "8");
-        QVERIFY(noEngine.text(Ctl::LbCodice) != "0");
         QTRY_VERIFY(!noEngine.visible(Ctl::LEGGI));
+    }
+
+    // A speech server that hangs: the question goes on, the loudspeaker goes once
+    // the wait is over, and FINE does not wait for the server.
+    void aHungSpeechServerHoldsNothingUp() {
+        auto hung = std::make_unique<QtSpeech>(QStringLiteral(SLOW_VOICE_MODULE), 200);
+        auto h = std::make_unique<WindowHarness>(1024, 768, 1, nullptr, nullptr, hung.get());
+        h->putQuestion(0);
+        h->click(Ctl::LEGGI);
+        h->type(Ctl::Text1, "8");
+        QVERIFY(h->text(Ctl::LbCodice) != "0" && h->visible(Ctl::LEGGI));
+        QTRY_VERIFY_WITH_TIMEOUT(!h->visible(Ctl::LEGGI), 900);
+        h->click(Ctl::FINE);
+        QCOMPARE(h->terminations, 1);
+        // The program ends as main() does, the window first, while the engine still hangs.
+        h.reset();
+        hung.reset();
+        QTest::qWait(1000); // until it lets go, and its thread is deleted
     }
 };
 

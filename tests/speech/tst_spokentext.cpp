@@ -59,7 +59,9 @@ class TestSpokenText : public QObject {
             {"45,3  secondi", "quarantacinque virgola tre secondi"},
             {"Nuovo Record!", "Nuovo Record!"},
             // What other texts may hold.
-            {"n° 5, 1 cm, 1/2, 3/11", "numero cinque, un centimetro, un mezzo, tre undicesimi"},
+            {"n° 5, 1 cm, 1/2, 3/11, 5/23, 7/26",
+             "numero cinque, un centimetro, un mezzo, tre undicesimi, cinque ventitreesimi, sette "
+             "ventiseiesimi"},
             {"4,05 mm, 1,5 cm, 21 dm",
              "quattro virgola zero cinque millimetri, uno virgola cinque centimetri, ventuno "
              "decimetri"},

@@ -48,12 +48,9 @@ std::string rettangolo(const Stage& stage, Ctl frame) {
     constexpr std::array<std::size_t, 3> kPosizione = {1, 0, 2};
     const bool solo =
         std::ranges::count_if(kRectangleFrames, [&](Ctl c) { return stage[c].visible; }) <= 1;
-    std::string nome = solo ? "rettangolo" : std::string(kOrdinali[kPosizione[f]]) + " rettangolo";
-    const int altezza = visibili(r.altezza1);
-    const int base = visibili(r.base1);
-    if (altezza > 0 && base > 0)
-        nome += ", altezza " + unita(altezza) + ", base " + unita(base);
-    return nome;
+    const std::string nome =
+        solo ? "rettangolo" : std::string(kOrdinali[kPosizione[f]]) + " rettangolo";
+    return nome + ", altezza " + unita(visibili(r.altezza1)) + ", base " + unita(visibili(r.base1));
 }
 
 std::string prompt(const Stage& stage, Ctl label) {

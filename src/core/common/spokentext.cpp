@@ -133,7 +133,7 @@ struct Reader {
     bool at(std::string_view what) const { return s.substr(i).starts_with(what); }
     bool atDigit() const { return i < s.size() && isDigit(s[i]); }
 
-    // The digits at the reader as written, and their value when it is not too large.
+    // The run of digits at the reader, as written.
     std::string digits() {
         std::string d;
         while (atDigit())
@@ -253,7 +253,8 @@ struct Reader {
         } else if (c == '!' && !out.empty() && out.back() == '!') {
             // "ottimo!!!" is said once, as "ottimo!".
         } else if (c == '/' || c == '\xC2') {
-            // A lone "/" or a stray sign says nothing; a blank keeps the words apart.
+            // A "/" that is no fraction, or a degree or ordinal sign after no number,
+            // says nothing; a blank keeps the words apart.
             if (c == '\xC2' && i < s.size())
                 ++i;
             if (!out.empty() && out.back() != ' ')

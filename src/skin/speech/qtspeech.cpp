@@ -13,10 +13,9 @@
 
 namespace {
 
-// A speech server that has not answered by then is taken as missing.
-constexpr int kOpenTimeoutMs = 15000;
 // How long the end of the program waits for the speech thread to stop; a
-// thread held by a hung server is left to the end of the process.
+// thread held by a hung server is left to delete itself when it is let go, or
+// to the end of the process.
 constexpr int kQuitWaitMs = 100;
 
 } // namespace
@@ -62,11 +61,11 @@ class VoiceWorker final : public QObject {
     std::unique_ptr<VoiceEngine> engine_;
 };
 
-QtSpeech::QtSpeech(QString modulePath) : modulePath_(std::move(modulePath)) {
+QtSpeech::QtSpeech(QString modulePath, int openTimeoutMs) : modulePath_(std::move(modulePath)) {
     if (!QFileInfo(modulePath_).isFile())
         state_ = State::Unavailable;
     openTimeout_.setSingleShot(true);
-    openTimeout_.setInterval(kOpenTimeoutMs);
+    openTimeout_.setInterval(openTimeoutMs);
     connect(&openTimeout_, &QTimer::timeout, this, [this] {
         if (state_ == State::Opening)
             fail();
@@ -79,6 +78,8 @@ QtSpeech::~QtSpeech() {
     thread_->quit();
     if (thread_->wait(QDeadlineTimer(kQuitWaitMs)))
         delete thread_;
+    else
+        connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
 }
 
 QString QtSpeech::defaultModulePath() {

@@ -20,8 +20,9 @@ class VoiceWorker;
 class QtSpeech final : public QObject, public Speech {
     Q_OBJECT
   public:
-    // `modulePath`: the speech module's file.
-    explicit QtSpeech(QString modulePath = defaultModulePath());
+    // `modulePath`: the speech module's file. A server that has not answered
+    // within `openTimeoutMs` is taken as missing.
+    explicit QtSpeech(QString modulePath = defaultModulePath(), int openTimeoutMs = 15000);
     ~QtSpeech() override;
 
     // The module in speech/ beside the executable.
