@@ -139,9 +139,7 @@ std::string accessibleName(classifica::Ctl id, const ClassificaView& view) {
         const auto riga = static_cast<std::size_t>(id) - static_cast<std::size_t>(Ctl::LbOttimo);
         const int serie = view.dots[riga];
         return spokenItalian(classifica::design(id).text) + ", " +
-               (serie == 0   ? std::string("nessuna serie")
-                : serie == 1 ? std::string("1 serie")
-                             : std::to_string(serie) + " serie");
+               (serie == 0 ? std::string("nessuna serie") : std::to_string(serie) + " serie");
     }
     case Ctl::Label5:
         return spokenItalian(classifica::design(id).text);
