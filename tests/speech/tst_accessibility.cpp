@@ -46,10 +46,10 @@ class TestAccessibility : public QObject {
                                   "Command1=classifica", "LEGGI=leggi ad alta voce"}));
 
         h.putQuestion(17);
-        h.clock.advance(12);
+        h.clock.advance(10);
         h.window.logic().Timer1_Timer();
         h.window.showStage();
-        QVERIFY(named(&h.window, {"LbTempo=secondi 12"}));
+        QVERIFY(named(&h.window, {"LbTempo=secondi 10"}));
         h.pause.during = [&] { QVERIFY(named(&h.window, {"gratifica=messaggio: no riprova"})); };
         h.click(Ctl::LbRisposta1);
         h.pause.during = {};

@@ -116,6 +116,11 @@ class TestSpeech : public QObject {
         QCOMPARE(results.said, QStringList{"distinto!"});
         QCOMPARE(speech.speaking, h.window.logic().testoDaLeggere());
         QVERIFY(h.text(Ctl::LbCodice) != "21" && !speech.speaking.empty());
+        // CLASSIFICA grades nothing: no word to read.
+        const std::size_t before = speech.log.size();
+        h.click(Ctl::Command1);
+        QVERIFY(std::ranges::none_of(speech.log.begin() + long(before), speech.log.end(),
+                                     [](const std::string& e) { return e.starts_with("say:"); }));
     }
 
     void withoutAVoiceTheSpeakerIsHiddenAndNothingWaits() {
@@ -137,10 +142,25 @@ class TestSpeech : public QObject {
         QTRY_VERIFY(!noEngine.visible(Ctl::LEGGI));
     }
 
+    // The real voice on an engine that notes what it is asked: a reading asked for
+    // while the engine opens is said once it is ready; the feedback stops it.
+    void theRealVoicePassesTheReadingsOnAndStopsThem() {
+        qputenv("FRAZIONI_TEST_VOICE", "log");
+        QtSpeech voice(QStringLiteral(TEST_VOICE_MODULE));
+        WindowHarness h(1024, 768, 1, nullptr, nullptr, &voice);
+        h.putQuestion(6);
+        h.click(Ctl::LEGGI);
+        const auto log = [] { return qApp->property("voiceLog").toStringList().join('|'); };
+        QTRY_COMPARE(log(), "say:Clicca sul segmento che è dieci ottavi del primo segmento.");
+        h.click(Ctl::FrSegmento1);
+        QTRY_VERIFY(log().endsWith("|stop"));
+        qunsetenv("FRAZIONI_TEST_VOICE");
+    }
+
     // A speech server that hangs: the question goes on, the loudspeaker goes once
     // the wait is over, and FINE does not wait for the server.
     void aHungSpeechServerHoldsNothingUp() {
-        auto hung = std::make_unique<QtSpeech>(QStringLiteral(SLOW_VOICE_MODULE), 200);
+        auto hung = std::make_unique<QtSpeech>(QStringLiteral(TEST_VOICE_MODULE), 200);
         auto h = std::make_unique<WindowHarness>(1024, 768, 1, nullptr, nullptr, hung.get());
         h->putQuestion(0);
         h->click(Ctl::LEGGI);

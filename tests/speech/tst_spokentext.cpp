@@ -62,6 +62,7 @@ class TestSpokenText : public QObject {
             {"n° 5, 1 cm, 1/2, 3/11, 5/23, 7/26",
              "numero cinque, un centimetro, un mezzo, tre undicesimi, cinque ventitreesimi, sette "
              "ventiseiesimi"},
+            {"e/o, a / b", "e o, a b"},
             {"4,05 mm, 1,5 cm, 21 dm",
              "quattro virgola zero cinque millimetri, uno virgola cinque centimetri, ventuno "
              "decimetri"},
