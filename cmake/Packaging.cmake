@@ -80,18 +80,24 @@ set(CPACK_STRIP_FILES ON)
 # out too (.comment, .note), as dh_strip does.
 set(CPACK_FRAZIONI_STRIP ${CMAKE_STRIP})
 set(CPACK_FRAZIONI_EXECUTABLE ${FRAZIONI_PROGRAM_INSTALL_DIR}/frazioni)
+set(CPACK_FRAZIONI_SPEECH_MODULE ${FRAZIONI_PROGRAM_INSTALL_DIR}/speech/frazioni_speech.so)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripSections.cmake)
 # The control files (control, md5sums) get the modes dpkg-deb asks for.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds the libraries the executable links (Qt Core, Gui and
-# Widgets). What it loads at run time is declared by hand: Qt's window-system
-# plugin, the fonts the windows name, SDL2 (loaded by the sound player once the
-# first window is up; 2.0.16 has every function it calls) and Qt's SVG image
-# plugin, which draws the results window's picture.
+# dpkg-shlibdeps finds the libraries the executable and the speech module link
+# (Qt Core, Gui and Widgets; Qt's small text-to-speech library, which needs Qt
+# Core alone and is loaded only when a reading is asked for). What the program
+# loads at run time is declared by hand: Qt's window-system plugin, the fonts
+# the windows name, SDL2 (loaded by the sound player once the first window is
+# up; 2.0.16 has every function it calls) and Qt's SVG image plugin, which
+# draws the results window's picture. The speech engine and its Italian voice
+# are only recommended: a normal install brings them, and a machine without
+# them runs the program with the loudspeaker hidden.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-liberation, libsdl2-2.0-0 (>= 2.0.16), libqt6svg6 (>= 6.4)")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)

@@ -8,6 +8,7 @@
 #include "core/platform/pause.h"
 #include "core/platform/random.h"
 #include "core/platform/screen.h"
+#include "core/platform/speech.h"
 #include "core/sound/soundplayer.h"
 
 #include <functional>
@@ -58,4 +59,30 @@ class FakePlayer final : public SoundPlayer {
   public:
     void play(const std::string& path) override { played.push_back(path); }
     std::vector<std::string> played;
+};
+
+// Notes what the window asks of the voice: "prepare", "say:<text>", "stop";
+// `speaking` holds the text being said until a stop.
+class FakeSpeech final : public Speech {
+  public:
+    bool available() const override { return available_; }
+    void prepare() override { log.push_back("prepare"); }
+    void say(const std::string& text) override {
+        log.push_back("say:" + text);
+        speaking = text;
+    }
+    void stop() override {
+        log.push_back("stop");
+        speaking.clear();
+    }
+    // The engine proved impossible, or came back.
+    void setAvailable(bool available) {
+        available_ = available;
+        availabilityChanged();
+    }
+    std::vector<std::string> log;
+    std::string speaking;
+
+  private:
+    bool available_ = true;
 };

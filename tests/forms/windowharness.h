@@ -41,12 +41,12 @@ inline void tap(QWidget* w, QPoint at) {
 struct WindowHarness {
     explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1,
                            Pause* realPause = nullptr, const Screen* realScreen = nullptr,
-                           ClassroomSettings settings = {})
+                           Speech* speech = nullptr, ClassroomSettings settings = {})
         : random(clock, seed), pause(clock), screen(widthPx, heightPx),
           audio(player, random, "/app"),
           window(PlatformServices{clock, random, realPause ? *realPause : pause,
-                                  realScreen ? *realScreen : screen, audio},
-                 settings) {
+                                  realScreen ? *realScreen : screen, audio, speech},
+                 std::move(settings)) {
         window.setTerminator([this] { ++terminations; });
         window.start(false);
     }

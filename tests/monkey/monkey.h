@@ -2,10 +2,10 @@
 #pragma once
 
 // A child on the real windows: keys (some held down), pastes, clicks and taps anywhere but on
-// FINE, and answers aimed at the question (typed ones on the keyboard or on the number pad,
-// which shows from the first tap on), right ones now and then so that series and passes end. Input
-// takes the window system's path (focus, modal blocking and the pause's filter apply), and goes on
-// in the results window.
+// FINE, presses of the loudspeaker, and answers aimed at the question (typed ones on the keyboard
+// or on the number pad, which shows from the first tap on), right ones now and then so that series
+// and passes end. Input takes the window system's path (focus, modal blocking and the pause's
+// filter apply), and goes on in the results window.
 #include "core/exercise/tastierino.h"
 #include "fakes/fakes.h"
 #include "skin/forms/form1window.h"
@@ -24,8 +24,11 @@
 struct ShortPause final : Pause {
     void wait(double) override {
         ++count;
+        if (during)
+            during();
         real.wait(0.002);
     }
+    std::function<void()> during;
     SteadyClock clock;
     EventLoopPause real{clock};
     int count = 0;
@@ -135,6 +138,8 @@ class Monkey : public QObject {
         };
         if (via || pick(20) == 0)
             return aim(via ? Ctl::VIA : Ctl::Command1);
+        if (pick(8) == 0 && w_.control(Ctl::LEGGI)->isVisible())
+            return aim(Ctl::LEGGI);
         if (choices.contains(kind))
             return aim(choices.at(kind)[right ? solution - 1 : pick(3)]);
         const auto n = std::ranges::find(boxes, w_.logic().stage().focus.value_or(Ctl::Text1));

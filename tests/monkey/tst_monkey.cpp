@@ -15,10 +15,13 @@ class TestMonkey : public QObject {
     void noInputEndsTheExerciseOrLosesItsTally() {
         const unsigned seed = 1;
         ShortPause pause;
-        WindowHarness h(1024, 768, seed, &pause);
+        FakeSpeech speech;
+        WindowHarness h(1024, 768, seed, &pause, nullptr, &speech);
         Monkey monkey(h.window, pause, seed);
         QSignalSpy pad(static_cast<QPushButton*>(h.window.control(Ctl::INVIO)),
                        &QPushButton::clicked);
+        int readings = 0, talkedOver = 0; // the feedback is never talked over
+        pause.during = [&] { talkedOver += !speech.speaking.empty(); };
         int graded = 0, judged[2] = {}, base[2] = {}; // answers, wrong ones
         std::size_t cues = 0;
         const auto count = [&] {
@@ -46,6 +49,9 @@ class TestMonkey : public QObject {
                     return "a window stayed open: " + w->objectName();
             if (hold == Monkey::Hold::Results)
                 return "";
+            readings += !speech.speaking.empty();
+            if (talkedOver)
+                return "the voice talked over the feedback";
             if (pause.real.active() || !h.window.logic().stage().enabled || !message.isEmpty())
                 return "the pause is not over: " + message;
             count();
@@ -62,8 +68,10 @@ class TestMonkey : public QObject {
             monkey.failure().isEmpty(),
             qPrintable(
                 QStringLiteral("seed %1, event %2: %3").arg(seed).arg(sent).arg(monkey.failure())));
-        // Deep enough: answers judged, series graded, feedback pauses held, the pad used.
-        QVERIFY(judged[0] > 2000 && graded > 100 && pause.count > 2000 && pad.count() > 500);
+        // Deep enough: answers judged, series graded, feedback pauses held, the pad used, the
+        // loudspeaker pressed.
+        QVERIFY(judged[0] > 2000 && graded > 100 && pause.count > 2000 && pad.count() > 500 &&
+                readings > 100);
     }
 };
 

@@ -18,7 +18,7 @@ class TestOddScreens : public QObject {
         const QtScreen screen;
         const QRect real = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(QSizeF(screen.widthTwips(), screen.heightTwips()), QSizeF(real.size()) * 15.0);
-        WindowHarness h(0, 0, 3, nullptr, &screen, {.pad = PadMode::Always});
+        WindowHarness h(0, 0, 3, nullptr, &screen, nullptr, {.pad = PadMode::Always});
         QCOMPARE(h.window.geometry(), real);
         for (int row = -1; row < Modulo1::kQuestions && !QTest::currentTestFailed(); ++row) {
             if (row >= 0) {

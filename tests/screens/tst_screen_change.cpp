@@ -100,12 +100,12 @@ class TestScreenChange : public QObject {
                     h.window.showStage();
                 };
                 changeScreen(before);
-                WindowHarness moved(0, 0, 1, nullptr, &screen, {.pad = PadMode::Always});
+                WindowHarness moved(0, 0, 1, nullptr, &screen, nullptr, {.pad = PadMode::Always});
                 play(moved, [&] {
                     changeScreen(after);
                     QTRY_COMPARE(moved.window.geometry(), after);
                 });
-                WindowHarness fresh(0, 0, 1, nullptr, &screen, {.pad = PadMode::Always});
+                WindowHarness fresh(0, 0, 1, nullptr, &screen, nullptr, {.pad = PadMode::Always});
                 play(fresh, [] {});
                 QCOMPARE(name + layout(moved), name + layout(fresh));
             }

@@ -56,7 +56,7 @@ class TestVisual : public QObject {
     // The number pad where it shows: the questions answered by typing, with the setting on.
     void numberPadMatchesItsReferences() {
         for (int kind : {1, 4, 5}) {
-            WindowHarness h(1024, 768, 1, nullptr, nullptr, {.pad = PadMode::Always});
+            WindowHarness h(1024, 768, 1, nullptr, nullptr, nullptr, {.pad = PadMode::Always});
             h.putQuestion(std::array{0, 3, 12, 19, 25, 30}[kind - 1]);
             compareWithReference(h.window, QString("pad-kind%1").arg(kind));
         }

@@ -22,7 +22,8 @@ constexpr const char* kAvvisoPassEnd = "Bravo!! Hai risposto a tutte le domande.
 constexpr const char* kAvvisoType = "Scrivi il risultato e premi il tasto INVIO. ";
 constexpr const char* kAvvisoClickAnswer = "Clicca sulla risposta esatta.";
 
-// The registered controls, in the alphabetical order of their names.
+// The registered controls: those of the design in the alphabetical order of
+// their names, then the ones added to it.
 constexpr Ctl kRegistered[] = {
     Ctl::avviso,      Ctl::Command1,   Ctl::FINE,        Ctl::Frame1,      Ctl::FrRet1,
     Ctl::FrRet2,      Ctl::FrRet3,     Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3,
@@ -30,7 +31,7 @@ constexpr Ctl kRegistered[] = {
     Ctl::LbCodice,    Ctl::LbDOMANDA,  Ctl::LbErrori,    Ctl::LbRisposta1, Ctl::LbRisposta2,
     Ctl::LbRisposta3, Ctl::LbRisposte, Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3,
     Ctl::LbSub1,      Ctl::LbSub2,     Ctl::LbSub3,      Ctl::LbSub4,      Ctl::LbTempo,
-    Ctl::Text1,       Ctl::VIA,
+    Ctl::Text1,       Ctl::VIA,        Ctl::LEGGI,
 };
 
 } // namespace
@@ -60,6 +61,7 @@ void Form1::Form_Load() {
     m_.nerrori = 0;
     m_.record = kNessunRecord;
     stage_[Ctl::avviso].text = kAvvisoStart;
+    speechAvailabilityChanged();
     s_.audio.suona(cues::kPremivia);
     riempiDomande(m_);
 }
@@ -100,11 +102,14 @@ void Form1::setText(Ctl box, std::string text) {
 
 void Form1::Form_Unload() {
     closed_ = true;
+    taci();
 }
 
 void Form1::VIA_Click() {
     if (pausing_ || closed_)
         return;
+    // The question on screen goes: so does its reading.
+    taci();
 
     // Restart the question clock.
     mostraContatore(Ctl::LbTempo, 0);
@@ -132,6 +137,8 @@ void Form1::VIA_Click() {
     mostraDomanda();
     alternaSfondoAvviso();
     stage_[Ctl::VIA].visible = false;
+    if (letturaAutomatica_)
+        leggi(testoDaLeggere());
 }
 
 void Form1::puliscistage() {

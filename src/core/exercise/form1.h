@@ -19,6 +19,7 @@ class Clock;
 class Pause;
 class Random;
 class Screen;
+class Speech;
 
 // What the logic needs of the window that shows it.
 class Form1View {
@@ -42,6 +43,8 @@ struct Form1Services {
     const Screen& screen;
     Audio& audio;
     Form1View& view;
+    // The voice that reads aloud; without one the loudspeaker stays hidden.
+    Speech* speech = nullptr;
 };
 
 // The behaviour of the exercise window: start-up, the sequencer, the answer
@@ -57,6 +60,8 @@ class Form1 {
     Ridimschermo& ridimschermo() { return ridimschermo_; }
     // True while a feedback pause holds the window.
     bool inPausa() const { return pausing_; }
+    // Each new question is read aloud as it appears.
+    void setLetturaAutomatica(bool on) { letturaAutomatica_ = on; }
 
     // Events of the window.
     void Form_Load();
@@ -67,6 +72,19 @@ class Form1 {
     void FINE_Click();
     // The platform closed the window: nothing more is put or judged.
     void Form_Unload();
+    // The window has been painted for the first time.
+    void Form_Paint();
+    // The loudspeaker: reads aloud, from its beginning, what the pupil must
+    // read to answer.
+    void LEGGI_Click();
+    // The voice became ready or proved impossible.
+    void speechAvailabilityChanged();
+    // The results window has graded the series and shows its grade word
+    // `risultato` ("" when it grades nothing) and the record's announcement.
+    void classificaCaricata(const std::string& risultato, const std::string& nuovoRecord);
+    // What the pupil must read to answer, in the words a voice must say: the
+    // question, the choices, the prompt of the waiting box and the hint line.
+    std::string testoDaLeggere() const;
 
     void FrSegmento1_Click();
     void FrSegmento2_Click();
@@ -146,6 +164,8 @@ class Form1 {
     void dimensionaFiguraRet(Ctl frame, int figura, const Cell& segmentiAltezza,
                              const Cell& segmentiBase, const Cell& pixelFrame);
     void mostraClassifica();
+    void leggi(const std::string& testo);
+    void taci();
 
     Modulo1& m_;
     Form1Services s_;
@@ -154,6 +174,7 @@ class Form1 {
     bool pausing_ = false;
     bool closed_ = false;
     PadMode pad_ = PadMode::Automatic;
-    bool touch_ = false;                  // a touch screen, or a touch seen
+    bool touch_ = false; // a touch screen, or a touch seen
+    bool letturaAutomatica_ = false;
     std::optional<double> classificaTop_; // where the next results window opens
 };

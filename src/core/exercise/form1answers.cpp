@@ -4,6 +4,7 @@
 #include "core/exercise/form1.h"
 
 #include "core/common/numbertext.h"
+#include "core/common/spokentext.h"
 #include "core/exercise/tastierino.h"
 
 #include <array>
@@ -164,6 +165,9 @@ void Form1::inpKeyPress(int n, int& tasto) {
             stage_[next.prompt].visible = true;
             stage_[next.box].visible = true;
             chiediFuoco(next.box);
+            // With automatic reading the next box's prompt is read as it appears.
+            if (letturaAutomatica_)
+                leggi(spokenItalian(stage_[next.prompt].text));
         } else {
             VIA_Click();
         }

@@ -27,6 +27,8 @@ void Form1::pausa() {
 }
 
 void Form1::flashsbagliato() {
+    // The message and its cue are not talked over.
+    taci();
     stage_[Ctl::gratifica].text = kSbagliato;
     s_.audio.suona(cues::kSbagliato1);
     stage_.back = form1::kWrongBack;
@@ -40,6 +42,7 @@ void Form1::flashsbagliato() {
 }
 
 void Form1::flashbravo() {
+    taci();
     stage_[Ctl::gratifica].text = kBravo;
     s_.audio.suonaesatto(cues::kEsatto[0]);
     stage_.enabled = false;
@@ -70,11 +73,15 @@ void Form1::Command1_Click() {
 }
 
 void Form1::mostraClassifica() {
+    taci();
     s_.view.aggiorna();
     s_.view.mostraClassifica(classificaTop_);
+    // The grade read as the window opened ends with it.
+    taci();
 }
 
 void Form1::FINE_Click() {
+    taci();
     closed_ = true;
     s_.view.termina();
 }

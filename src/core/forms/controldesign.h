@@ -21,6 +21,7 @@ enum class ControlKind {
     Frame,
     Border,  // a rectangle outline with no fill, drawn in the fore colour
     Picture, // a vector drawing; the text is the drawing's resource
+    Speaker, // a button that shows a loudspeaker instead of a caption
 };
 enum class Align { Left, Center, Right };
 

@@ -66,6 +66,7 @@ constexpr std::array<Form1ControlDesign, kControlCount> kDesign = {{
     {.id = Ctl::FrSegmento1, .name = "FrSegmento1", .kind = ControlKind::Frame, .left = 3000, .top = 1500, .width = 855, .height = 3855, .back = kWhite},
     {.id = Ctl::FrSegmento3, .name = "FrSegmento3", .kind = ControlKind::Frame, .left = 3000, .top = 3500, .width = 855, .height = 3855, .back = kWhite},
     {.id = Ctl::FrSegmento2, .name = "FrSegmento2", .kind = ControlKind::Frame, .left = 3000, .top = 2500, .width = 855, .height = 3855, .back = kWhite},
+    {.id = Ctl::LEGGI, .name = "LEGGI", .kind = ControlKind::Speaker, .left = 11160, .top = 4470, .width = 780, .height = 645, .back = kPaleYellow, .fore = kBlue},
     padKey(Ctl::Tasto1, "Tasto1", "1", 0, 0),
     padKey(Ctl::Tasto2, "Tasto2", "2", 0, 1),
     padKey(Ctl::Tasto3, "Tasto3", "3", 0, 2),

@@ -43,6 +43,9 @@ enum class Ctl {
     FrSegmento1,
     FrSegmento3,
     FrSegmento2,
+    // Added to the design: the loudspeaker beside the question, which reads
+    // aloud what the pupil must read to answer.
+    LEGGI,
     // The on-screen number pad, for pupils at a touch screen or a whiteboard
     // with no keyboard within reach: two rows of keys, left to right.
     Tasto1,
@@ -58,7 +61,7 @@ enum class Ctl {
     Tasto0,
     INVIO,
 };
-constexpr int kControlCount = 44;
+constexpr int kControlCount = 45;
 
 constexpr int index(Ctl c) {
     return static_cast<int>(c);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/forms/classificawindow.h"
 
+#include "core/accessibility/accessiblenames.h"
 #include "core/platform/clock.h"
 #include "core/screen/twips.h"
 #include "skin/forms/controls.h"
@@ -149,6 +150,16 @@ void ClassificaWindow::Form_Load() {
     scriviEtichetta(Ctl::LbNuovoRecord, view_.nuovoRecord);
     scriviEtichetta(Ctl::LbTrecord, view_.trecord);
     control(Ctl::LbTrecord)->setVisible(view_.trecordVisible);
+    applicaNomi();
+}
+
+void ClassificaWindow::applicaNomi() {
+    for (const classifica::ClassificaControlDesign& d : classifica::controls())
+        control(d.id)->setAccessibleName(QString::fromStdString(::accessibleName(d.id, view_)));
+    for (std::size_t r = 0; r < pallini_.size(); ++r)
+        for (std::size_t k = 0; k < pallini_[r].size(); ++k)
+            pallini_[r][k]->setAccessibleName(
+                QString::fromStdString(accessibleDotName(r, static_cast<int>(k) + 1)));
 }
 
 void ClassificaWindow::Timer1_Timer() {
@@ -183,10 +194,13 @@ void ClassificaWindow::closeEvent(QCloseEvent* event) {
 }
 
 void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
-                    std::optional<double> topTwips, double twipsPerPixel) {
+                    std::optional<double> topTwips, double twipsPerPixel,
+                    const std::function<void(const ClassificaView&)>& caricata) {
     // Made afresh at each opening; it destroys itself when PROSEGUI closes it.
     QPointer<ClassificaWindow> window = new ClassificaWindow(modulo, clock, twipsPerPixel, owner);
     window->collocaSulloSchermo(topTwips);
+    if (caricata)
+        caricata(window->view());
     window->exec();
     delete window.data();
 #ifdef __GLIBC__

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class Clock;
@@ -51,6 +52,7 @@ class ClassificaWindow : public QDialog {
     // Auto-size labels follow their caption from the edge their alignment keeps.
     void adattaEtichetta(QLabel* label, const classifica::ClassificaControlDesign& c);
     void scriviEtichetta(Ctl id, const std::string& text);
+    void applicaNomi();
 
     Modulo1& modulo_;
     const Clock& clock_;
@@ -65,5 +67,7 @@ class ClassificaWindow : public QDialog {
 // Opens the results window modally over `owner` and returns when the pupil has
 // pressed PROSEGUI. The window is made afresh and destroyed at each opening.
 // `topTwips` places its top edge; without it, it opens at the screen's top-left corner.
+// `caricata` is told what the load handler decided, as the window opens.
 void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
-                    std::optional<double> topTwips, double twipsPerPixel);
+                    std::optional<double> topTwips, double twipsPerPixel,
+                    const std::function<void(const ClassificaView&)>& caricata = {});

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 
 namespace {
@@ -23,6 +24,48 @@ Qt::Alignment alignment(Align a) {
         break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// A push button with a loudspeaker and its sound waves in place of a caption.
+class SpeakerButton final : public QPushButton {
+  public:
+    SpeakerButton(QColor ink, QWidget* parent) : QPushButton(parent), ink_(ink) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        // The drawing fills most of the button's shorter side, centred.
+        const double side = 0.7 * std::min(width(), height());
+        p.translate(width() / 2.0 - side / 2, height() / 2.0 - side / 2);
+        p.scale(side / 10, side / 10);
+        const QColor ink = isEnabled() ? ink_ : palette().color(QPalette::Disabled, QPalette::Text);
+        QPainterPath cone;
+        cone.moveTo(0.5, 3.5);
+        cone.lineTo(2.5, 3.5);
+        cone.lineTo(5.5, 0.8);
+        cone.lineTo(5.5, 9.2);
+        cone.lineTo(2.5, 6.5);
+        cone.lineTo(0.5, 6.5);
+        cone.closeSubpath();
+        p.fillPath(cone, ink);
+        p.setPen(QPen(ink, 0.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(4.2, 3.2, 3.6, 3.6), -50 * 16, 100 * 16);
+        p.drawArc(QRectF(3.3, 1.3, 6.4, 7.4), -55 * 16, 110 * 16);
+    }
+
+  private:
+    QColor ink_;
+};
+
+QWidget* asButton(QPushButton* button, std::optional<Rgb> back) {
+    button->setAutoDefault(false);
+    // Buttons act on a click or a tap only: with the focus, Space would press
+    // them (FINE among them, ending the exercise with the session's tally).
+    button->setFocusPolicy(Qt::NoFocus);
+    setColour(button, QPalette::Button, back);
+    return button;
 }
 
 } // namespace
@@ -115,12 +158,7 @@ QWidget* createButton(std::string_view text, const FontDesign& font, std::option
                       QWidget* parent) {
     auto* button = new QPushButton(toQString(text), parent);
     button->setFont(toQFont(font, font.size));
-    button->setAutoDefault(false);
-    // Buttons act on a click or a tap only: with the focus, Space would press
-    // them (FINE among them, ending the exercise with the session's tally).
-    button->setFocusPolicy(Qt::NoFocus);
-    setColour(button, QPalette::Button, back);
-    return button;
+    return asButton(button, back);
 }
 
 QWidget* createFrame(std::optional<Rgb> back, int border, QWidget* parent) {
@@ -136,6 +174,10 @@ QWidget* createFrame(std::optional<Rgb> back, int border, QWidget* parent) {
     if (back)
         figure->setBackground(toQColor(*back));
     return figure;
+}
+
+QWidget* createSpeaker(std::optional<Rgb> back, std::optional<Rgb> fore, QWidget* parent) {
+    return asButton(new SpeakerButton(toQColor(fore.value_or(colour::kBlack)), parent), back);
 }
 
 QWidget* createPicture(std::string_view resource, QWidget* parent) {

@@ -65,6 +65,8 @@ QWidget* createTextBox(std::optional<Rgb> fore, Align align, QWidget* parent);
 QWidget* createButton(std::string_view text, const FontDesign& font, std::optional<Rgb> back,
                       QWidget* parent);
 QWidget* createFrame(std::optional<Rgb> back, int border, QWidget* parent);
+// A button that shows a loudspeaker drawn in `fore` on `back`, scaled to its size.
+QWidget* createSpeaker(std::optional<Rgb> back, std::optional<Rgb> fore, QWidget* parent);
 QWidget* createPicture(std::string_view resource, QWidget* parent);
 
 // The widget of a control as its design creates it, named after the control
@@ -89,6 +91,9 @@ template <typename Id> QWidget* createControl(const ControlDesign<Id>& d, QWidge
         break;
     case ControlKind::Picture:
         w = createPicture(d.text, parent);
+        break;
+    case ControlKind::Speaker:
+        w = createSpeaker(d.back, d.fore, parent);
         break;
     }
     w->setObjectName(toQString(d.name));

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/forms/form1window.h"
 
+#include "core/accessibility/accessiblenames.h"
 #include "core/exercise/tastierino.h"
 #include "core/figures/piecelook.h"
+#include "core/platform/speech.h"
 #include "core/screen/twips.h"
 #include "skin/figures/figureframe.h"
 #include "skin/forms/classificawindow.h"
@@ -52,8 +54,14 @@ bool hasTouchScreen() {
 Form1Window::Form1Window(PlatformServices services, ClassroomSettings settings, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), services_(services), settings_(std::move(settings)),
       logic_(modulo_, {services.clock, services.random, services.pause, services.screen,
-                       services.audio, *this}),
+                       services.audio, *this, services.speech}),
       shown_(logic_.stage()) {
+    logic_.setLetturaAutomatica(settings_.autoRead);
+    if (services_.speech)
+        services_.speech->setOnAvailabilityChanged([this] {
+            logic_.speechAvailabilityChanged();
+            aggiorna();
+        });
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
@@ -71,7 +79,10 @@ Form1Window::Form1Window(PlatformServices services, ClassroomSettings settings, 
     timer1_.start();
 }
 
-Form1Window::~Form1Window() = default;
+Form1Window::~Form1Window() {
+    if (services_.speech)
+        services_.speech->setOnAvailabilityChanged({});
+}
 
 void Form1Window::creaControlli() {
     for (const Form1ControlDesign& d : form1Design()) {
@@ -106,6 +117,7 @@ void Form1Window::collegaEventi() {
     onClick(Ctl::VIA, &Form1::VIA_Click);
     onClick(Ctl::Command1, &Form1::Command1_Click);
     onClick(Ctl::FINE, &Form1::FINE_Click);
+    onClick(Ctl::LEGGI, &Form1::LEGGI_Click);
     onClick(Ctl::FrSegmento1, &Form1::FrSegmento1_Click);
     onClick(Ctl::FrSegmento2, &Form1::FrSegmento2_Click);
     onClick(Ctl::FrSegmento3, &Form1::FrSegmento3_Click);
@@ -226,6 +238,15 @@ void Form1Window::closeEvent(QCloseEvent* event) {
     termina();
 }
 
+void Form1Window::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (paintedOnce_)
+        return;
+    paintedOnce_ = true;
+    // After the first picture is on screen, not while it is being painted.
+    QTimer::singleShot(0, this, [this] { logic_.Form_Paint(); });
+}
+
 void Form1Window::aggiorna() {
     const Stage& stage = logic_.stage();
     const bool frameMoved =
@@ -245,7 +266,17 @@ void Form1Window::aggiorna() {
         applicaFigure();
     shown_ = stage;
     shownOnce_ = true;
+    applicaNomi();
     applicaFuoco();
+}
+
+void Form1Window::applicaNomi() {
+    // A name also tells what a control shows, so it follows every change of the stage.
+    for (const Form1ControlDesign& d : form1Design()) {
+        const QString name = QString::fromStdString(::accessibleName(d.id, logic_.stage()));
+        if (control(d.id)->accessibleName() != name)
+            control(d.id)->setAccessibleName(name);
+    }
 }
 
 void Form1Window::applicaFuoco() {
@@ -346,7 +377,10 @@ void Form1Window::applicaFigure() {
 }
 
 void Form1Window::mostraClassifica(std::optional<double> topTwips) {
-    apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel());
+    apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel(),
+                   [this](const ClassificaView& view) {
+                       logic_.classificaCaricata(view.risultato, view.nuovoRecord);
+                   });
     // Back from the results window, the pupil types on into the waiting box.
     applicaFuoco();
 }

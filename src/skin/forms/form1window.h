@@ -43,6 +43,7 @@ class Form1Window : public QWidget, private Form1View {
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -55,6 +56,7 @@ class Form1Window : public QWidget, private Form1View {
     void applicaControllo(Ctl id);
     void applicaFigure();
     void applicaFuoco();
+    void applicaNomi();
     bool keyPress(Ctl box, QKeyEvent* event);
     // Fills the screen the window is on again, after a change of resolution,
     // a rotation, a projector plugged in or out, or a move to another screen.
@@ -71,6 +73,7 @@ class Form1Window : public QWidget, private Form1View {
     QTimer timer1_;
     Stage shown_; // the stage as last applied to the widgets
     bool shownOnce_ = false;
+    bool paintedOnce_ = false;
     std::function<void()> terminator_;
     QMetaObject::Connection screenWatch_;
 };

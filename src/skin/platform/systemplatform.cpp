@@ -3,6 +3,7 @@
 
 #include "skin/platform/afterfirstpaint.h"
 #include "skin/sound/systemplayer.h"
+#include "skin/speech/qtspeech.h"
 
 #include <QCoreApplication>
 
@@ -17,9 +18,12 @@ constexpr std::chrono::milliseconds kLatestOpen{1000};
 SystemPlatform::SystemPlatform()
     : random_(clock_), pause_(clock_), player_(makeSystemSoundPlayer()),
       audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString()),
+      speech_(std::make_unique<QtSpeech>()),
       soundOpener_(std::make_unique<AfterFirstPaint>([player = player_.get()] { player->open(); },
                                                      kLatestOpen)) {}
 
+SystemPlatform::~SystemPlatform() = default;
+
 PlatformServices SystemPlatform::services() {
-    return {clock_, random_, pause_, screen_, audio_};
+    return {clock_, random_, pause_, screen_, audio_, speech_.get()};
 }

@@ -3,6 +3,7 @@
 
 #include "core/platform/clock.h"
 #include "core/platform/random.h"
+#include "core/platform/speech.h"
 #include "core/sound/audio.h"
 #include "skin/platform/eventlooppause.h"
 #include "skin/platform/qtscreen.h"
@@ -20,6 +21,8 @@ struct PlatformServices {
     Pause& pause;
     const Screen& screen;
     Audio& audio;
+    // The voice that reads aloud, if any.
+    Speech* speech = nullptr;
 };
 
 // The real services of this machine. Needs a running QApplication. The sound
@@ -28,6 +31,7 @@ struct PlatformServices {
 class SystemPlatform {
   public:
     SystemPlatform();
+    ~SystemPlatform();
     PlatformServices services();
 
   private:
@@ -37,5 +41,6 @@ class SystemPlatform {
     QtScreen screen_;
     std::unique_ptr<SdlSoundPlayer> player_;
     Audio audio_;
+    std::unique_ptr<Speech> speech_;
     std::unique_ptr<QObject> soundOpener_; // goes before the player it opens
 };

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "skin/speech/qtspeech.h"
+
+#include "skin/speech/voiceengine.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QPluginLoader>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+// How long the end of the program waits for the speech thread to stop; a
+// thread held by a hung server is left to delete itself when it is let go, or
+// to the end of the process.
+constexpr int kQuitWaitMs = 100;
+
+} // namespace
+
+// Lives on the speech thread: loads the module, opens its engine and passes
+// the readings on.
+class VoiceWorker final : public QObject {
+    Q_OBJECT
+  public:
+    explicit VoiceWorker(QString modulePath) : modulePath_(std::move(modulePath)) {}
+    ~VoiceWorker() override {
+        if (engine_)
+            engine_->stop();
+    }
+
+    void open() {
+        QPluginLoader loader(modulePath_);
+        auto* factory = qobject_cast<VoiceEngineFactory*>(loader.instance());
+        if (factory)
+            engine_.reset(factory->create());
+        const bool ok = engine_ && engine_->open();
+        if (ok)
+            engine_->setOnError([this] { emit failed(); });
+        else
+            engine_.reset();
+        emit opened(ok);
+    }
+    void say(const QString& text) {
+        if (engine_)
+            engine_->say(text);
+    }
+    void stop() {
+        if (engine_)
+            engine_->stop();
+    }
+
+  signals:
+    void opened(bool ok);
+    void failed();
+
+  private:
+    QString modulePath_;
+    std::unique_ptr<VoiceEngine> engine_;
+};
+
+QtSpeech::QtSpeech(QString modulePath, int openTimeoutMs) : modulePath_(std::move(modulePath)) {
+    if (!QFileInfo(modulePath_).isFile())
+        state_ = State::Unavailable;
+    openTimeout_.setSingleShot(true);
+    openTimeout_.setInterval(openTimeoutMs);
+    connect(&openTimeout_, &QTimer::timeout, this, [this] {
+        if (state_ == State::Opening)
+            fail();
+    });
+}
+
+QtSpeech::~QtSpeech() {
+    if (!thread_)
+        return;
+    thread_->quit();
+    if (thread_->wait(QDeadlineTimer(kQuitWaitMs)))
+        delete thread_;
+    else
+        connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
+}
+
+QString QtSpeech::defaultModulePath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/speech/frazioni_speech.so");
+}
+
+void QtSpeech::prepare() {
+    if (state_ != State::Closed)
+        return;
+    state_ = State::Opening;
+    // No parent: a thread still held by the server must outlive this object.
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("speech"));
+    worker_ = new VoiceWorker(modulePath_);
+    worker_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    connect(worker_, &VoiceWorker::opened, this, &QtSpeech::opened);
+    connect(worker_, &VoiceWorker::failed, this, &QtSpeech::fail);
+    thread_->start();
+    QMetaObject::invokeMethod(worker_, &VoiceWorker::open, Qt::QueuedConnection);
+    openTimeout_.start();
+}
+
+void QtSpeech::say(const std::string& text) {
+    if (state_ == State::Unavailable)
+        return;
+    const QString spoken = QString::fromStdString(text);
+    if (state_ != State::Ready) {
+        pending_ = spoken;
+        prepare();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_, spoken] { w->say(spoken); }, Qt::QueuedConnection);
+}
+
+void QtSpeech::stop() {
+    pending_.reset();
+    if (state_ == State::Ready)
+        QMetaObject::invokeMethod(worker_, &VoiceWorker::stop, Qt::QueuedConnection);
+}
+
+void QtSpeech::opened(bool ok) {
+    if (state_ != State::Opening)
+        return;
+    openTimeout_.stop();
+    if (!ok) {
+        fail();
+        return;
+    }
+    state_ = State::Ready;
+    if (pending_) {
+        const std::string text = pending_->toStdString();
+        pending_.reset();
+        say(text);
+    }
+}
+
+void QtSpeech::fail() {
+    if (state_ == State::Unavailable)
+        return;
+    state_ = State::Unavailable;
+    pending_.reset();
+    availabilityChanged();
+}
+
+#include "qtspeech.moc"

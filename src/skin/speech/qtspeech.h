@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/platform/speech.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+class QThread;
+class VoiceWorker;
+
+// The real voice: the speech module (Qt's text-to-speech through
+// speech-dispatcher), loaded and opened on a thread of its own the first time
+// it is needed, so that neither loading nor a speech server that is slow to
+// answer, or hung, ever holds the window. Without the module, an Italian
+// voice or a working engine it is unavailable, quietly.
+class QtSpeech final : public QObject, public Speech {
+    Q_OBJECT
+  public:
+    // `modulePath`: the speech module's file. A server that has not answered
+    // within `openTimeoutMs` is taken as missing.
+    explicit QtSpeech(QString modulePath = defaultModulePath(), int openTimeoutMs = 15000);
+    ~QtSpeech() override;
+
+    // The module in speech/ beside the executable.
+    static QString defaultModulePath();
+
+    bool available() const override { return state_ != State::Unavailable; }
+    void prepare() override;
+    void say(const std::string& text) override;
+    void stop() override;
+
+  private:
+    enum class State { Closed, Opening, Ready, Unavailable };
+    void opened(bool ok);
+    void fail();
+
+    State state_ = State::Closed;
+    QString modulePath_;
+    QThread* thread_ = nullptr; // deleted only once it has stopped
+    VoiceWorker* worker_ = nullptr;
+    std::optional<QString> pending_; // said once the engine is ready
+    QTimer openTimeout_;
+};
