@@ -5,9 +5,10 @@
 
 #include <QCoreApplication>
 
-SystemPlatform::SystemPlatform()
+SystemPlatform::SystemPlatform(std::string schoolSounds)
     : random_(clock_), pause_(clock_), player_(makeSystemSoundPlayer()),
-      audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString()) {}
+      audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString(),
+             std::move(schoolSounds)) {}
 
 PlatformServices SystemPlatform::services() {
     return {clock_, random_, pause_, screen_, audio_};

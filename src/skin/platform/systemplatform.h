@@ -3,12 +3,14 @@
 
 #include "core/platform/clock.h"
 #include "core/platform/random.h"
+#include "core/settings/classroomsettings.h"
 #include "core/sound/audio.h"
 #include "core/sound/soundplayer.h"
 #include "skin/platform/eventlooppause.h"
 #include "skin/platform/qtscreen.h"
 
 #include <memory>
+#include <string>
 
 // The services a window of the program works with; the program passes the
 // real ones, tests pass fakes.
@@ -23,7 +25,8 @@ struct PlatformServices {
 // The real services of this machine. Needs a running QApplication.
 class SystemPlatform {
   public:
-    SystemPlatform();
+    // `schoolSounds`: the folder of the school's own cue files.
+    explicit SystemPlatform(std::string schoolSounds = ClassroomSettings{}.schoolSounds);
     PlatformServices services();
 
   private:

@@ -15,7 +15,7 @@
 // first, so that a new cue replaces the one still sounding. All audio work
 // (opening the device, reading and decoding files, starting sounds) happens on
 // the player's own thread:
-// play() only leaves the path for that thread and returns, so the window never
+// play() only leaves the paths for that thread and returns, so the window never
 // waits for the disk or the sound system. Each file is read and checked once
 // and kept; a file that cannot be played gives the program's own default
 // sound, made in memory when the device opens. Cues are converted to the
@@ -44,7 +44,7 @@ class SdlSoundPlayer final : public SoundPlayer {
     SdlSoundPlayer(const SdlSoundPlayer&) = delete;
     SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
 
-    void play(const std::string& path) override;
+    void play(const std::vector<std::string>& paths) override;
 
     // Waits at most `timeout` for the device to open; true when sound can play.
     bool waitUntilReady(std::chrono::milliseconds timeout);
