@@ -92,6 +92,10 @@ class SettingsTest : public QObject {
         QTest::newRow("the command line over both, the last of an option counting")
             << QByteArray("number-pad=always\n") << "file" << QByteArray("number-pad=never\n")
             << QStringList{"--number-pad=never", "--number-pad=auto"} << defaults << none;
+        QTest::newRow("the whiteboard classroom's file, as the manual shows it")
+            << QByteArray("# The whiteboard classroom: the number pad always on screen.\n"
+                          "number-pad=always\n")
+            << "none" << QByteArray() << none << "always off /etc/frazioni/suoni" << none;
         QTest::newRow("words in any case, blanks around them")
             << QByteArray("number-pad = NEVER\nread-aloud=On\n") << "none" << QByteArray() << none
             << "never on /etc/frazioni/suoni" << none;
