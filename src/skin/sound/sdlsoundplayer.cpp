@@ -178,9 +178,10 @@ struct SdlSoundPlayer::Shared {
 
     Options options;
     std::mutex mutex;
-    std::condition_variable wake;                    // a cue is waiting, or the player closes
-    std::condition_variable changed;                 // the state moved on, or the thread ended
-    std::optional<std::vector<std::string>> pending; // the files of the latest cue
+    std::condition_variable wake;    // a path is waiting, or the player closes
+    std::condition_variable changed; // the state moved on, or the thread ended
+    // The files of the latest cue, in the order they are tried.
+    std::optional<std::vector<std::string>> pending;
     bool stopping = false;
     bool finished = false;
     State state = State::Starting;

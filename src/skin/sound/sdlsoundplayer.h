@@ -17,8 +17,8 @@
 // the player's own thread:
 // play() only leaves the paths for that thread and returns, so the window never
 // waits for the disk or the sound system. Each file is read and checked once
-// and kept; a file that cannot be played gives the program's own default
-// sound, made in memory when the device opens. Cues are converted to the
+// and kept; a cue none of whose files can be played gives the program's own
+// default sound, made in memory when the device opens. Cues are converted to the
 // device's format once, when first read. With no usable audio device the
 // player stays silent and play() does nothing.
 // Only one player may own the audio device at a time; a second one stays silent.
