@@ -11,6 +11,7 @@ using Lines = std::vector<std::string_view>;
 // A value shown back in a message: a file can hold anything, and one line
 // must stay one readable line.
 constexpr std::size_t kShownLength = 60;
+constexpr std::size_t kKiB = 1024;
 
 struct Wording {
     std::string_view english;
@@ -84,8 +85,9 @@ constexpr Wording kNoneUsed = {"none of its settings is used", "nessuna sua impo
 constexpr Wording kFolder = {"a folder, not a file", "è una cartella, non un file"};
 constexpr Wording kNotAFile = {"not an ordinary file", "non è un file normale"};
 constexpr Wording kUnreadable = {"cannot be read", "non si può leggere"};
-constexpr Wording kTooLarge = {"larger than 64 KiB, too large for a settings file",
-                               "più grande di 64 KiB, troppo per un file di impostazioni"};
+constexpr Wording kLargerThan = {"larger than", "più grande di"};
+constexpr Wording kTooLarge = {"too large for a settings file",
+                               "troppo per un file di impostazioni"};
 constexpr Wording kNotText = {"not a text file", "non è un file di testo"};
 constexpr Wording kNotIni = {"not in the INI format of a settings file",
                              "non è nel formato INI di un file di impostazioni"};
@@ -212,7 +214,9 @@ std::string fileProblemLine(std::string_view path, FileProblem problem, std::str
         what = std::string(kUnreadable.in(language)) + " (" + std::string(reason) + ")";
         break;
     case FileProblem::TooLarge:
-        what = kTooLarge.in(language);
+        what = std::string(kLargerThan.in(language)) + " " +
+               std::to_string(kMaxSettingsFileBytes / kKiB) + " KiB, " +
+               std::string(kTooLarge.in(language));
         break;
     case FileProblem::NotText:
         what = kNotText.in(language);
