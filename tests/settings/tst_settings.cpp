@@ -207,7 +207,7 @@ class SettingsTest : public QObject {
                "--read-aloud, --sounds-folder, --help and --version" +
                    hint;
         QTest::newRow("no value")
-            << QStringList{"--sounds-folder"} << false << 2 << ""
+            << QStringList{"-style=Fusion", "--sounds-folder"} << false << 2 << ""
             << "frazioni: --sounds-folder needs a value: the full path of a folder, starting "
                "with /" +
                    hint;

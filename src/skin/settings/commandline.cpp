@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -16,6 +17,8 @@ constexpr std::array kQtOptionsWithValue = {
     "platform",    "platformpluginpath", "platformtheme", "plugin", "display",   "qwindowgeometry",
     "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet"};
 constexpr std::array kQtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// The names of --help and --version, as addHelpOption() and addVersionOption() give them.
+constexpr std::array kOwnFlags = {"h", "?", "help", "help-all", "v", "version"};
 
 constexpr const char* kHelp = "help";
 constexpr const char* kHelpAll = "help-all";
@@ -37,11 +40,13 @@ std::string written(const QString& name) {
 }
 
 bool isSetting(const QString& name) {
-    for (const std::string_view key : settingkeys::kAll) {
-        if (name == qString(key))
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(settingkeys::kAll,
+                               [&](std::string_view key) { return name == qString(key); });
+}
+
+bool isFlag(const QString& name) {
+    const auto named = [&](const char* flag) { return name == QLatin1String(flag); };
+    return std::ranges::any_of(kOwnFlags, named) || std::ranges::any_of(kQtFlags, named);
 }
 
 // Why the parser refused a command line that names no unknown option: a
@@ -53,7 +58,7 @@ std::string refusal(const QCommandLineParser& parser, const QStringList& argumen
             continue;
         const QString name =
             argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1).section(u'=', 0, 0);
-        if (argument.contains(u'=') && !isSetting(name))
+        if (argument.contains(u'=') && isFlag(name))
             return unexpectedValueLine(written(name), language);
         if (!argument.contains(u'=') && isSetting(name) && argument == arguments.last())
             return missingValueLine(name.toStdString(), language);
