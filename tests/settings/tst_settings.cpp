@@ -99,6 +99,9 @@ class SettingsTest : public QObject {
         QTest::newRow("words in any case, blanks around them")
             << QByteArray("number-pad = NEVER\nread-aloud=On\n") << "none" << QByteArray() << none
             << "never on /etc/frazioni/suoni" << none;
+        QTest::newRow("a folder named in any script") // two, three and four bytes a letter
+            << QByteArray() << "file" << QByteArray("sounds-folder=/srv/città/ठ/𝄞\n") << none
+            << "auto off /srv/città/ठ/𝄞" << none;
         QTest::newRow("Qt's own options let through")
             << QByteArray() << "none" << QByteArray()
             << QStringList{"-platform", "offscreen", "-reverse", "--style=Fusion"} << defaults
