@@ -247,6 +247,7 @@ class SettingsTest : public QObject {
         QCOMPARE(messageLanguage("", "", "it_IT.UTF-8"), Language::Italian);
         QCOMPARE(messageLanguage("", "it_CH", "en_GB.UTF-8"), Language::Italian);
         QCOMPARE(messageLanguage("C", "it_IT", "it_IT"), Language::English);
+        QCOMPARE(messageLanguage("", "", "it"), Language::Italian);
         QCOMPARE(messageLanguage("", "", "iu_CA"), Language::English);
         QCOMPARE(messageLanguage("", "", ""), Language::English);
     }
