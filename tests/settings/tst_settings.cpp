@@ -99,9 +99,10 @@ class SettingsTest : public QObject {
         QTest::newRow("words in any case, blanks around them")
             << QByteArray("number-pad = NEVER\nread-aloud=On\n") << "none" << QByteArray() << none
             << "never on /etc/frazioni/suoni" << none;
-        QTest::newRow("a folder named in any script") // two, three and four bytes a letter
-            << QByteArray() << "file" << QByteArray("sounds-folder=/srv/città/ठ/𝄞\n") << none
-            << "auto off /srv/città/ठ/𝄞" << none;
+        // Letters of two, three and four bytes; QSettings reads a comma as a list.
+        QTest::newRow("a folder named in any script, with a comma")
+            << QByteArray() << "file" << QByteArray("sounds-folder=/srv/città, 3ª/ठ/𝄞\n") << none
+            << "auto off /srv/città, 3ª/ठ/𝄞" << none;
         QTest::newRow("Qt's own options let through")
             << QByteArray() << "none" << QByteArray()
             << QStringList{"-platform", "offscreen", "-reverse", "--style=Fusion"} << defaults
@@ -210,7 +211,7 @@ class SettingsTest : public QObject {
                "--read-aloud, --sounds-folder, --help and --version" +
                    hint;
         QTest::newRow("no value")
-            << QStringList{"-style=Fusion", "--sounds-folder"} << false << 2 << ""
+            << QStringList{"-style=Fusion", "-reverse", "--sounds-folder"} << false << 2 << ""
             << "frazioni: --sounds-folder needs a value: the full path of a folder, starting "
                "with /" +
                    hint;
