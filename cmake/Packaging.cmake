@@ -59,6 +59,17 @@ install(FILES ${frazioni_doc_build_dir}/man/frazioni.6.gz DESTINATION ${CMAKE_IN
 install(FILES ${frazioni_doc_build_dir}/man/it/frazioni.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man6)
 install(FILES ${frazioni_packaging_dir}/copyright ${frazioni_doc_build_dir}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The school's own sounds go in /etc/frazioni/suoni/, the folder the program
+# looks in by default. The package ships the folder with only its README, a
+# conffile, so dpkg never installs, replaces or removes a cue file there: an
+# upgrade keeps the school's sounds, and a purge leaves the folder while it
+# holds them. tools/bootstrap package checks that the package holds nothing
+# else there.
+set(FRAZIONI_SCHOOL_SOUNDS_DIR /etc/frazioni/suoni)
+install(FILES ${frazioni_packaging_dir}/suoni-scuola/README DESTINATION ${FRAZIONI_SCHOOL_SOUNDS_DIR})
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/conffiles "${FRAZIONI_SCHOOL_SOUNDS_DIR}/README\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/conffiles)
+
 # Lintian's notes on tags that are false alarms for this package, each with why.
 install(FILES ${frazioni_packaging_dir}/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME frazioni)

@@ -294,6 +294,15 @@ class TestExercise : public QObject {
                                   "/app/suoni/esatto.wav rn /app/suoni/esatto2.wav rn "
                                   "/app/suoni/esatto3.wav rn /app/suoni/esatto4.wav rn "
                                   "/app/suoni/esatto5.wav rn /app/suoni/esatto5.wav rn "));
+        // The school's own file of the same name comes first, the shipped one after it.
+        ScriptedRandom random(0.5);
+        FakePlayer player;
+        Audio audio(player, random, "/app", "/etc/frazioni/suoni/");
+        audio.suona(cues::kPremivia);
+        audio.suonaesatto(cues::kEsatto[0]);
+        QCOMPARE(player.played, (std::vector<std::string>{
+                                    "/etc/frazioni/suoni/premivia.wav or /app/suoni/premivia.wav",
+                                    "/etc/frazioni/suoni/esatto3.wav or /app/suoni/esatto3.wav"}));
     }
 };
 

@@ -55,9 +55,15 @@ class FakeScreen final : public Screen {
     int height_;
 };
 
+// Notes the files of each cue, in the order a player tries them, " or " between.
 class FakePlayer final : public SoundPlayer {
   public:
-    void play(const std::string& path) override { played.push_back(path); }
+    void play(const std::vector<std::string>& paths) override {
+        std::string files;
+        for (const std::string& path : paths)
+            files += (files.empty() ? "" : " or ") + path;
+        played.push_back(files);
+    }
     std::vector<std::string> played;
 };
 

@@ -76,10 +76,12 @@ class SdlPlayerTest : public QObject {
   private slots:
     void init() { QFile::remove(qEnvironmentVariable("SDL_DISKAUDIOFILE")); }
 
-    // A cue plays sample for sample; every file that cannot be played gives the default sound.
-    void eachFileGivesItsOwnSamplesOrTheDefaultSound_data() {
-        QTest::addColumn<QString>("node"); // what stands at the cue's path
+    // A cue plays sample for sample; every file that cannot be played gives the next file of the
+    // cue (the shipped one after the school's own), and with none left the default sound.
+    void eachFileGivesItsOwnSamplesOrTheNextOrTheDefaultSound_data() {
+        QTest::addColumn<QString>("node"); // what stands at the cue's first path, the school's
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("shipped"); // the file at the second path; none when empty
         QTest::addColumn<QByteArray>("heard");
         const QByteArray cue = noise(1, 8820), good = wavOf(cue), junk = noise(5, 2048);
         const auto pcm = defaultSoundSamples(44100, 1);
@@ -87,12 +89,21 @@ class SdlPlayerTest : public QObject {
         // The default sound fades in and out, loud enough to hear, never past 0.6 of full scale.
         QVERIFY(pcm.front() == 0 && pcm.back() == 0 && std::ranges::max(pcm) > 9830 &&
                 std::ranges::max(pcm) <= 19660);
-        QTest::newRow("a valid cue") << "file" << good << cue;
+        const QByteArray shippedCue = noise(3, 4410), shipped = wavOf(shippedCue);
+        QTest::newRow("a valid cue") << "file" << good << QByteArray() << cue;
+        QTest::newRow("the school's cue over the shipped one") << "file" << good << shipped << cue;
+        QTest::newRow("no school cue: the shipped one")
+            << "none" << QByteArray() << shipped << shippedCue;
+        QTest::newRow("an unusable school cue: the shipped one")
+            << "file" << good.left(good.size() / 2) << shipped << shippedCue;
+        QTest::newRow("a school folder in its place: the shipped one")
+            << "folder" << QByteArray() << shipped << shippedCue;
         for (const std::string_view name : cues::kAll) { // each as shipped, in the device's format
             QFile file(QStringLiteral(FRAZIONI_CUES_DIR "/") + name.data() + ".wav");
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray b = file.readAll();
-            QTest::newRow(name.data()) << "file" << (b == wavOf(b.mid(44)) ? b : "") << b.mid(44);
+            QTest::newRow(name.data())
+                << "file" << (b == wavOf(b.mid(44)) ? b : "") << QByteArray() << b.mid(44);
         } // and the folder holds no other file
         QCOMPARE(QDir(FRAZIONI_CUES_DIR).entryList(QDir::Files).size(),
                  qsizetype(cues::kAll.size()));
@@ -109,21 +120,24 @@ class SdlPlayerTest : public QObject {
             {"no samples", "file", wavOf({})},
             {"over 16 MiB", "file", wavOf(noise(6, 8 * 1024 * 1024 - 20) + "..")}};
         for (const auto& [name, node, content] : unusable)
-            QTest::newRow(name) << node << content << fallback;
+            QTest::newRow(name) << node << content << QByteArray() << fallback;
     }
-    void eachFileGivesItsOwnSamplesOrTheDefaultSound() {
+    void eachFileGivesItsOwnSamplesOrTheNextOrTheDefaultSound() {
         QFETCH(QString, node);
         QFETCH(QByteArray, content);
+        QFETCH(QByteArray, shipped);
         QFETCH(QByteArray, heard);
         QTemporaryDir dir;
-        const QString path = dir.filePath("cue.wav");
+        const QString path = dir.filePath("cue.wav"), next = dir.filePath("shipped.wav");
+        if (QFile file(next); !shipped.isEmpty())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(shipped) == shipped.size());
         if (QFile file(path); node == "file")
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         QVERIFY(node != "folder" || QDir(dir.path()).mkdir("cue.wav"));
         QVERIFY(node != "pipe" || ::mkfifo(qPrintable(path), 0600) == 0);
         SdlSoundPlayer player(kMono);
         QVERIFY(player.waitUntilReady(5s));
-        player.play(path.toStdString());
+        player.play({path.toStdString(), next.toStdString()});
         QVERIFY(waitFor(heard) >= 0);
     }
 
@@ -148,20 +162,20 @@ class SdlPlayerTest : public QObject {
         QElapsedTimer closing;
         {
             SdlSoundPlayer player(options);
-            player.play("first");
+            player.play({"first"});
             QVERIFY(!player.waitUntilReady(100ms) && reads == 0);
             player.open();
             const qsizetype firstAt = waitFor(first.left(late.size()));
-            player.play("held");
+            player.play({"held"});
             QTRY_COMPARE(reads.load(), 2);
-            player.play("overtaken");
-            player.play("late");
+            player.play({"overtaken"});
+            player.play({"late"});
             released = 1;
             const qsizetype lateAt = waitFor(late);
             // "overtaken" was never read; the first cue was cut short, not mixed under the late one
             QVERIFY(reads == 3 && firstAt >= 0 && lateAt > firstAt &&
                     lateAt - firstAt < first.size());
-            player.play("hung");
+            player.play({"hung"});
             QTRY_COMPARE(reads.load(), 4);
             closing.start();
         }
@@ -173,7 +187,7 @@ class SdlPlayerTest : public QObject {
         noLibrary.library = "libSDL2-no-such.so.0";
         const QByteArray said = standardErrorOf([&] {
             SdlSoundPlayer none(noLibrary);
-            none.play("late");
+            none.play({"late"});
             QVERIFY(!none.waitUntilReady(5s));
         });
         QVERIFY2(said.startsWith("frazioni: no sound: libSDL2-no-such.so.0") &&
@@ -181,7 +195,7 @@ class SdlPlayerTest : public QObject {
                  said.constData());
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         SdlSoundPlayer none(kMono);
-        none.play("late");
+        none.play({"late"});
         QVERIFY(!none.waitUntilReady(5s) &&
                 !QFile::exists(qEnvironmentVariable("SDL_DISKAUDIOFILE")));
     }

@@ -22,19 +22,29 @@ void toglibarra(std::string& path) {
         path.pop_back();
 }
 
-Audio::Audio(SoundPlayer& player, Random& random, std::string applicationPath)
-    : player_(player), random_(random), applicationPath_(std::move(applicationPath)) {}
+Audio::Audio(SoundPlayer& player, Random& random, std::string applicationPath,
+             std::string schoolSounds)
+    : player_(player), random_(random), applicationPath_(std::move(applicationPath)),
+      schoolSounds_(std::move(schoolSounds)) {}
 
-std::string Audio::cuePath(std::string_view name) const {
-    // The folder loses its trailing "/" first, so that an executable in the
+std::vector<std::string> Audio::cuePaths(std::string_view name) const {
+    const std::string file = std::string(name) + kCueExtension;
+    std::vector<std::string> paths;
+    // Each folder loses its trailing "/" first, so that an executable in the
     // root folder still gives "/suoni/<name>.wav" and not "//suoni/...".
+    if (!schoolSounds_.empty()) {
+        std::string school = schoolSounds_;
+        toglibarra(school);
+        paths.push_back(school + kSeparator + file);
+    }
     std::string folder = applicationPath_;
     toglibarra(folder);
-    return folder + kSeparator + kCueFolder + kSeparator + std::string(name) + kCueExtension;
+    paths.push_back(folder + kSeparator + kCueFolder + kSeparator + file);
+    return paths;
 }
 
 void Audio::suona(std::string_view name) {
-    player_.play(cuePath(name));
+    player_.play(cuePaths(name));
 }
 
 void Audio::suonaesatto(std::string_view) {
@@ -44,5 +54,5 @@ void Audio::suonaesatto(std::string_view) {
     // generator that breaks that promise.
     const int n =
         std::clamp(static_cast<int>(std::floor(x * kRightAnswerCues)), 0, kRightAnswerCues - 1);
-    player_.play(cuePath(cues::kEsatto[static_cast<std::size_t>(n)]));
+    player_.play(cuePaths(cues::kEsatto[static_cast<std::size_t>(n)]));
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Random;
 class SoundPlayer;
@@ -13,10 +14,13 @@ class SoundPlayer;
 void toglibarra(std::string& path);
 
 // The sound cues of the program: each cue is the file <cue>.wav in the folder
-// `suoni` beside the executable. Playing never waits for the sound.
+// `suoni` beside the executable, unless the school's own sounds folder holds
+// a file of that name that can be played. Playing never waits for the sound.
 class Audio {
   public:
-    Audio(SoundPlayer& player, Random& random, std::string applicationPath);
+    // An empty `schoolSounds` leaves the school's folder out.
+    Audio(SoundPlayer& player, Random& random, std::string applicationPath,
+          std::string schoolSounds = {});
 
     // Plays the cue `name`.
     void suona(std::string_view name);
@@ -25,10 +29,12 @@ class Audio {
     void suonaesatto(std::string_view name);
 
   private:
-    // The folder of the executable, "suoni" and <name>.wav, one "/" between each.
-    std::string cuePath(std::string_view name) const;
+    // The files that may play the cue `name`, in order: <name>.wav in the
+    // school's folder, then in "suoni" in the folder of the executable.
+    std::vector<std::string> cuePaths(std::string_view name) const;
 
     SoundPlayer& player_;
     Random& random_;
     std::string applicationPath_;
+    std::string schoolSounds_;
 };

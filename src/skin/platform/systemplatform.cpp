@@ -15,9 +15,10 @@ namespace {
 constexpr std::chrono::milliseconds kLatestOpen{1000};
 } // namespace
 
-SystemPlatform::SystemPlatform()
+SystemPlatform::SystemPlatform(std::string schoolSounds)
     : random_(clock_), pause_(clock_), player_(makeSystemSoundPlayer()),
-      audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString()),
+      audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString(),
+             std::move(schoolSounds)),
       speech_(std::make_unique<QtSpeech>()),
       soundOpener_(std::make_unique<AfterFirstPaint>([player = player_.get()] { player->open(); },
                                                      kLatestOpen)) {}

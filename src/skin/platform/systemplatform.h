@@ -4,6 +4,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/random.h"
 #include "core/platform/speech.h"
+#include "core/settings/classroomsettings.h"
 #include "core/sound/audio.h"
 #include "skin/platform/eventlooppause.h"
 #include "skin/platform/qtscreen.h"
@@ -12,6 +13,7 @@
 #include <QObject>
 
 #include <memory>
+#include <string>
 
 // The services a window of the program works with; the program passes the
 // real ones, tests pass fakes.
@@ -30,7 +32,8 @@ struct PlatformServices {
 // for before (the start cue) plays as soon as it is open.
 class SystemPlatform {
   public:
-    SystemPlatform();
+    // `schoolSounds`: the folder of the school's own cue files.
+    explicit SystemPlatform(std::string schoolSounds = ClassroomSettings{}.schoolSounds);
     ~SystemPlatform();
     PlatformServices services();
 

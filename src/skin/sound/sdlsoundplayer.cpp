@@ -176,7 +176,8 @@ struct SdlSoundPlayer::Shared {
     std::mutex mutex;
     std::condition_variable wake;    // a path is waiting, opening is asked, or the player closes
     std::condition_variable changed; // the state moved on, or the thread ended
-    std::optional<std::string> pending;
+    // The files of the latest cue, in the order they are tried.
+    std::optional<std::vector<std::string>> pending;
     bool openAsked = options.openAtOnce;
     bool stopping = false;
     bool finished = false;
@@ -206,16 +207,7 @@ void serve(SdlSoundPlayer::Shared& shared, const AudioSession& session) {
     std::unordered_map<std::string, Samples> cache; // empty samples: play the default
     setState(shared, State::Ready);
 
-    for (;;) {
-        std::string path;
-        {
-            std::unique_lock lock(shared.mutex);
-            shared.wake.wait(lock, [&] { return shared.stopping || shared.pending; });
-            if (shared.stopping)
-                break;
-            path = std::move(*shared.pending);
-            shared.pending.reset();
-        }
+    const auto samplesOf = [&](const std::string& path) -> const Samples& {
         auto found = cache.find(path);
         if (found == cache.end()) {
             const auto bytes = shared.options.readFile ? shared.options.readFile(path)
@@ -224,9 +216,29 @@ void serve(SdlSoundPlayer::Shared& shared, const AudioSession& session) {
                 cache.emplace(path, bytes ? decodeWav(session.sdl(), *bytes, device) : Samples{})
                     .first;
         }
-        const Samples& samples = found->second.empty() ? fallback : found->second;
-        if (!samples.empty())
-            session.play(samples);
+        return found->second;
+    };
+
+    for (;;) {
+        std::vector<std::string> paths;
+        {
+            std::unique_lock lock(shared.mutex);
+            shared.wake.wait(lock, [&] { return shared.stopping || shared.pending; });
+            if (shared.stopping)
+                break;
+            paths = std::move(*shared.pending);
+            shared.pending.reset();
+        }
+        // The first file that plays wins: the school's own, then the shipped one.
+        const Samples* samples = &fallback;
+        for (const std::string& path : paths) {
+            if (const Samples& found = samplesOf(path); !found.empty()) {
+                samples = &found;
+                break;
+            }
+        }
+        if (!samples->empty())
+            session.play(*samples);
     }
     session.stop();
 }
@@ -297,12 +309,12 @@ void SdlSoundPlayer::open() {
     shared_->wake.notify_all();
 }
 
-void SdlSoundPlayer::play(const std::string& path) {
+void SdlSoundPlayer::play(const std::vector<std::string>& paths) {
     {
         std::lock_guard lock(shared_->mutex);
         if (shared_->state == State::Unavailable || shared_->stopping)
             return;
-        shared_->pending = path;
+        shared_->pending = paths;
     }
     shared_->wake.notify_one();
 }

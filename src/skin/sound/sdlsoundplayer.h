@@ -15,10 +15,10 @@
 // first, so that a new cue replaces the one still sounding. All audio work
 // (loading SDL, opening the device, reading and decoding files, starting
 // sounds) happens on the player's own thread:
-// play() only leaves the path for that thread and returns, so the window never
+// play() only leaves the paths for that thread and returns, so the window never
 // waits for the disk or the sound system. Each file is read and checked once
-// and kept; a file that cannot be played gives the program's own default
-// sound, made in memory when the device opens. Cues are converted to the
+// and kept; a cue none of whose files can be played gives the program's own
+// default sound, made in memory when the device opens. Cues are converted to the
 // device's format once, when first read. With no usable audio device the
 // player stays silent and play() does nothing. A cue asked for before the
 // device is open plays as soon as it is. Without SDL2 the player is silent too.
@@ -52,7 +52,7 @@ class SdlSoundPlayer final : public SoundPlayer {
     // Lets a player made with openAtOnce false load SDL and open the device.
     void open();
 
-    void play(const std::string& path) override;
+    void play(const std::vector<std::string>& paths) override;
 
     // Waits at most `timeout` for the device to open; true when sound can play.
     bool waitUntilReady(std::chrono::milliseconds timeout);
