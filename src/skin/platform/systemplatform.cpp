@@ -19,7 +19,8 @@ SystemPlatform::SystemPlatform(std::string schoolSounds)
     : random_(clock_), pause_(clock_), player_(makeSystemSoundPlayer()),
       audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString(),
              std::move(schoolSounds)),
-      speech_(std::make_unique<QtSpeech>()),
+      speech_(std::make_unique<QtSpeech>(QtSpeech::engineInstalled() ? QtSpeech::defaultModulePath()
+                                                                     : QString())),
       soundOpener_(std::make_unique<AfterFirstPaint>([player = player_.get()] { player->open(); },
                                                      kLatestOpen)) {}
 

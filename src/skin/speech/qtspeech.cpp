@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPluginLoader>
 #include <QThread>
 
@@ -84,6 +85,12 @@ QtSpeech::~QtSpeech() {
 
 QString QtSpeech::defaultModulePath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/speech/frazioni_speech.so");
+}
+
+bool QtSpeech::engineInstalled() {
+    const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           QStringLiteral("/texttospeech/libqtexttospeech_speechd.so");
+    return QFileInfo(plugin).isFile() && QFileInfo(QStringLiteral(SPEECHD_SERVER)).isFile();
 }
 
 void QtSpeech::prepare() {

@@ -27,6 +27,11 @@ class QtSpeech final : public QObject, public Speech {
 
     // The module in speech/ beside the executable.
     static QString defaultModulePath();
+    // Whether this machine has the speech engine the module talks to: Qt's
+    // speech-dispatcher plugin and the speech-dispatcher server. Only looks
+    // for the two files, so it costs nothing at start-up; a machine set up
+    // without them shows no loudspeaker at all.
+    static bool engineInstalled();
 
     bool available() const override { return state_ != State::Unavailable; }
     void prepare() override;
