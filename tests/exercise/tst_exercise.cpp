@@ -177,18 +177,18 @@ class TestExercise : public QObject {
     }
     // One text a rule: blanks, comma first, half to even (below, at, with zeros, above),
     // sign, plus and point, the range's edges, past them, rounding out of it, huge, empty,
-    // fullwidth digits, a NUL inside. "-" stands for no number.
+    // fullwidth digits, a NUL inside, a letter after a digit. "-" stands for no number.
     void typedAnswerValueFollowsOneRuleEach() {
         std::string got;
         using namespace std::string_literals;
         for (const std::string& text :
              {" \t12\t "s, ",5"s, "13,4"s, "13,5"s, "12,5000"s, "12,51"s, "-3,5"s, "+10.9"s,
               "32767"s, "-32768"s, "32768"s, "-32769"s, "32767,5"s, std::string(500, '9'), ""s,
-              "１２"s, "1\0002"s}) {
+              "１２"s, "1\0002"s, "8a"s}) {
             const auto v = answerValue(text);
             got += (v ? std::to_string(*v) : "-") + ' ';
         }
-        QCOMPARE(got, std::string("12 0 13 14 12 13 -4 11 32767 -32768 - - - - - - - "));
+        QCOMPARE(got, std::string("12 0 13 14 12 13 -4 11 32767 -32768 - - - - - - - - "));
     }
     void cellsOutsideTheTableThrow() { // row rows() and column cols() lie just outside
         const CellTable t(3, 2);
