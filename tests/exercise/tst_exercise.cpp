@@ -151,10 +151,16 @@ class TestExercise : public QObject {
         for (auto [w, ht] : {std::pair{804, 602}, {333, 222}, {0, 0}, {804, 0}, {1024, 768}}) {
             h.form.setWindowSize(w * 15, ht * 15);
             h.form.Form_Resize();
-            const ScalableGeometry& g = h.form.stage()[Ctl::VIA].geometry; // as designed:
-            QCOMPARE(QList<float>({g.left, g.top, g.width, g.height, g.fontSize}),
-                     QList<float>({180.f * w / 804, 180.f * ht / 602, 1455.f * w / 804,
-                                   645.f * ht / 602, 21.75f * std::min(w / 804.f, ht / 602.f)}));
+            for (const Form1ControlDesign& d : form1Design()) { // each one is registered
+                const ScalableGeometry& g = h.form.stage()[d.id].geometry;
+                const float font = d.font.size * std::min(w / 804.f, ht / 602.f);
+                for (auto [now, designed] : {std::pair{g.left, d.left * w / 804},
+                                             {g.top, d.top * ht / 602},
+                                             {g.width, d.width * w / 804},
+                                             {g.height, d.height * ht / 602},
+                                             {g.fontSize, font}})
+                    QVERIFY2(std::abs(now - designed) < 0.01f, d.name.data());
+            }
         }
         QVERIFY(h.form.stage().controls == start.controls);
         // With no screen at all (every monitor unplugged) the real service gives 800 x 600.
