@@ -9,12 +9,14 @@
 #include <QTest>
 #include <set>
 
-// Gives `draw` at every draw, and notes each reseed ('r') and draw ('n').
+// Gives its draws in turn, throwing when they run out, and notes each reseed ('r') and
+// draw ('n').
 struct ScriptedRandom final : Random {
-    explicit ScriptedRandom(double d) : draw(d) {}
+    ScriptedRandom(std::initializer_list<double> d) : draws(d) {}
     void randomize() override { calls += 'r'; }
-    double next() override { return calls += 'n', draw; }
-    double draw;
+    double next() override { return calls += 'n', draws.at(used++); }
+    std::vector<double> draws;
+    std::size_t used = 0;
     std::string calls;
 };
 
@@ -78,6 +80,19 @@ class TestExercise : public QObject {
         QVERIFY(pass.giudizio == Giudizio::SoloClassifica && pass.top == 768 * 15 / 14.0);
         QCOMPARE(pass.shown.dots, (std::array<int, kRighe>{1, 0, 0, 0, 0}));
         QCOMPARE(h.modulo.record, 45.3);
+    }
+    // Each draw reseeds first; a value x puts question 42x rounded down, drawn again while
+    // that one is already put or, from a broken generator, outside the bank.
+    void eachDrawReseedsFirstAndItsValuePicksTheQuestion() {
+        ScriptedRandom random{0.0, 0.0238, 0.0239, 0.3, 0.99999, 1.0, 0.5};
+        LogicHarness h(1, 800, 600, &random);
+        std::string got;
+        for (int q = 0; q < 5; ++q) {
+            random.calls.clear();
+            h.form.VIA_Click();
+            got += std::to_string(h.modulo.ndomanda) + ' ' + random.calls + ' ';
+        }
+        QCOMPARE(got, std::string("0 rn 1 rnrn 12 rn 41 rn 21 rnrn "));
     }
     void answerShowsItsFeedbackDuringThePauseAndCountsAfterIt_data() {
         QTest::addColumn<int>("row");
@@ -252,7 +267,7 @@ class TestExercise : public QObject {
     void eachCueIsTheWavFileInSuoniBesideTheExecutable() {
         std::string got;
         for (double draw : {0.3, 0.0, 0.1999, 0.2, 0.5, 0.7, 0.99999, 1.0}) {
-            ScriptedRandom random(draw);
+            ScriptedRandom random{draw};
             FakePlayer player;
             Audio audio(player, random, got.empty() ? "/" : "/app");
             audio.suonaesatto(cues::kEsatto[0]);
