@@ -94,6 +94,24 @@ class TestExercise : public QObject {
         }
         QCOMPARE(got, std::string("0 rn 1 rnrn 12 rn 41 rn 21 rnrn "));
     }
+    // Height and base of each rectangle, then the frame value, as the design's table has
+    // them: a wrong choice's side could change and every answer still follow.
+    void rectangleQuestionsHoldTheDesignsFigures() {
+        Modulo1 m;
+        riempiDomande(m);
+        std::string got;
+        for (int r = 25; r < Modulo1::kQuestions; ++r) {
+            for (int c = 2; c < m.domande.cols(); ++c)
+                if (const std::string cell = cellText(m.domande(r, c)); !cell.empty())
+                    got += cell + ' ';
+            got += '|';
+        }
+        QCOMPARE(got, std::string("3 4 2500 |4 8 2500 |2 5 2500 |6 3 2000 |3 4 2500 |"
+                                  "3 5 5 3 3 7 2500 |3 5 5 3 3 7 2500 |3 5 7 3 3 7 2500 |"
+                                  "3 4 4 3 3 5 2500 |6 4 2 1 1 2 2500 |2 1 1 3 1 2 2500 |"
+                                  "3 6 1 3 3 1 2500 |6 2 3 1 1 3 2500 |7 2 2 7 4 1 2500 |"
+                                  "3 8 8 3 3 5 2500 |2 3 3 2 2 8 2500 |3 7 3 2 2 3 2500 |"));
+    }
     void answerShowsItsFeedbackDuringThePauseAndCountsAfterIt_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("right");
