@@ -148,7 +148,8 @@ class TestExercise : public QObject {
         QCOMPARE(seen[Ctl::gratifica].text, std::string(right ? "BENE!!" : "NO RIPROVA"));
         QVERIFY(seen.back == (right ? form1::kBack : form1::kWrongBack) && !seen.enabled);
         QCOMPARE(seen[Ctl::LbRisposte].text, std::string("risposte")); // counted after the pause
-        QVERIFY(s[Ctl::gratifica].text.empty() && s.back == form1::kBack && s.enabled);
+        QVERIFY(s[Ctl::gratifica].text.empty() && s.back == form1::kBack && s.enabled &&
+                s[Ctl::LbTempo].visible);
         const std::string shown =
             s[Ctl::LbTempo].text + s[Ctl::LbRisposte].text + s[Ctl::LbErrori].text;
         QCOMPARE(shown, std::string(next ? "010" : right ? "210" : "211"));
