@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The exercise logic on the fake services. It is its own view: each results
-// showing runs the results window's load handler, as the real window does.
+// The exercise logic on the fake services (or a scripted generator). It is its own view:
+// each results showing runs the results window's load handler, as the real window does.
 #include "core/exercise/form1.h"
 #include "core/results/classificalogic.h"
 #include "core/sound/audio.h"
@@ -16,10 +16,11 @@ struct Showing {
 };
 
 struct LogicHarness final : Form1View {
-    explicit LogicHarness(unsigned seed = 1, int widthPx = 800, int heightPx = 600)
+    explicit LogicHarness(unsigned seed = 1, int widthPx = 800, int heightPx = 600,
+                          Random* scripted = nullptr)
         : random(clock, seed), pause(clock), screen(widthPx, heightPx),
-          audio(player, random, "/app"),
-          form(modulo, {clock, random, pause, screen, audio, *this}) {
+          audio(player, scripted ? *scripted : random, "/app"),
+          form(modulo, {clock, scripted ? *scripted : random, pause, screen, audio, *this}) {
         form.Form_Load();
     }
     void aggiorna() override {}

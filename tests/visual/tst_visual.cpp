@@ -61,24 +61,40 @@ class TestVisual : public QObject {
             compareWithReference(h.window, QString("pad-kind%1").arg(kind));
         }
     }
-    // What the picture does not show: the grade blinks, and the window keeps its design size
-    // (7665 x 6690 twips) at any density.
-    void resultsWindowMatchesItsReferenceAndBlinks() {
-        Modulo1 m;
-        m.record = kNessunRecord;
-        m.nbuono = 2;
-        m.giudizio = Giudizio::Ottimo;
-        FakeClock clock(500);
-        m.temposerie = 500 - 45.37;
-        ClassificaWindow w(m, clock, 15);
-        w.show();
-        compareWithReference(w, "results-record");
-        QWidget* risultato = w.findChild<QWidget*>("RISULTATO");
-        QTRY_VERIFY(!risultato->isVisible());
-        QTRY_VERIFY(risultato->isVisible());
-        ClassificaWindow at120dpi(m, clock, 12);
-        QCOMPARE(at120dpi.minimumSize(), QSize(639, 558));
-        QCOMPARE(at120dpi.maximumSize(), QSize(639, 558));
+    // The record state is the reference picture. In every state the target and the
+    // announcement show only for a new record, the record line whenever there is one; the
+    // grade blinks at its own pace. The window keeps its design size (7665 x 6690 twips).
+    void resultsWindowShowsTheRecordOnlyWhenThereIsOneAndBlinksAtItsGradesPace() {
+        using enum Giudizio;
+        QStringList seen; // target, announcement, record line, blink interval
+        for (auto [giudizio, record, seconds] : {std::tuple{Ottimo, kNessunRecord, 45.37},
+                                                 {Ottimo, 45.3, 50.0},
+                                                 {Buono, 45.3, 20.0},
+                                                 {SoloClassifica, 45.3, 20.0},
+                                                 {SoloClassifica, kNessunRecord, 20.0}}) {
+            Modulo1 m{
+                .temposerie = 500 - seconds, .record = record, .giudizio = giudizio, .nbuono = 2};
+            FakeClock clock(500);
+            ClassificaWindow w(m, clock, 15);
+            auto shown = [&](const char* name) { // "-" when hidden
+                const QWidget* c = w.findChild<QWidget*>(name);
+                return c->isHidden() ? "-" : c->inherits("QLabel") ? controlText(c) : "target";
+            };
+            seen << shown("Image1") + '|' + shown("LbNuovoRecord") + '|' + shown("LbTrecord") +
+                        '|' + QString::number(w.findChild<QTimer*>("Timer1")->interval());
+            if (seen.size() > 1) // the first, a new record, is also the reference picture
+                continue;
+            w.show();
+            compareWithReference(w, "results-record");
+            QWidget* risultato = w.findChild<QWidget*>("RISULTATO");
+            QTRY_VERIFY(!risultato->isVisible());
+            QTRY_VERIFY(risultato->isVisible());
+            ClassificaWindow at120dpi(m, clock, 12);
+            QCOMPARE(at120dpi.minimumSize(), QSize(639, 558));
+            QCOMPARE(at120dpi.maximumSize(), QSize(639, 558));
+        }
+        QCOMPARE(seen.join(' '), "target|Nuovo Record!|45,3  secondi|200 -||45,3  secondi|200 "
+                                 "-||45,3  secondi|600 -||45,3  secondi|1000 -||-|1000");
     }
 };
 
