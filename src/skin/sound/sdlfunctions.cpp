@@ -28,6 +28,9 @@ const SdlFunctions* loadSdl(const std::string& soname) {
     void* library = dlopen(soname.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
         std::fprintf(stderr, "frazioni: no sound: %s\n", dlerror());
+        // The message stays allocated until the next call; free it now, since
+        // a player's thread left behind at the end would otherwise keep it.
+        dlerror();
         return nullptr;
     }
     SdlFunctions sdl;
