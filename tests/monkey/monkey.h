@@ -37,9 +37,7 @@ struct ShortPause final : Pause {
 class Monkey : public QObject {
   public:
     enum class Hold { None, Results }; // what held the program as an event went
-    Monkey(Form1Window& w, ShortPause&, unsigned seed) : w_(w), random_(seed) {
-        qApp->installEventFilter(this);
-    }
+    Monkey(Form1Window& w, unsigned seed) : w_(w), random_(seed) { qApp->installEventFilter(this); }
 
     // Sends events until `events` have gone in all, or `check` (run after each) finds a fault.
     int run(int events, std::function<QString(Hold)> check) {

@@ -29,24 +29,19 @@ class TestSpeech : public QObject {
     void theSpeakerReadsWhatThePupilMustReadInSpokenItalian_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("said");
-        QTest::newRow("before VIA") << -1 << "Clicca sul tasto via per iniziare.";
-        QTest::newRow("type a count")
-            << 0
-            << "Quante unità frazionarie ci sono nel primo segmento? Scrivi il risultato e "
-               "premi il tasto invio.";
-        QTest::newRow("click a segment")
-            << 6 << "Clicca sul segmento che è dieci ottavi del primo segmento.";
-        QTest::newRow("click a measure")
-            << 17
-            << "Se il secondo segmento misura quarantotto centimetri, quanto misura l'unità "
-               "frazionaria? otto centimetri, quattro virgola otto centimetri oppure sei "
-               "centimetri. Clicca sulla risposta esatta.";
-        QTest::newRow("second of four boxes")
-            << 19
-            << "La somma del primo segmento con il secondo è trentasei centimetri: Quanto "
-               "misura il primo segmento? Scrivi il risultato e premi il tasto invio.";
-        QTest::newRow("click a rectangle")
-            << 31 << "Clicca sul rettangolo che ha l'altezza uguale a cinque terzi della base.";
+        const std::pair<int, const char*> rows[] = {
+            {-1, "Clicca sul tasto via per iniziare."}, // before VIA
+            {0, "Quante unità frazionarie ci sono nel primo segmento? Scrivi il risultato e premi "
+                "il tasto invio."},
+            {6, "Clicca sul segmento che è dieci ottavi del primo segmento."},
+            {17, "Se il secondo segmento misura quarantotto centimetri, quanto misura l'unità "
+                 "frazionaria? otto centimetri, quattro virgola otto centimetri oppure sei "
+                 "centimetri. Clicca sulla risposta esatta."},
+            {19, "La somma del primo segmento con il secondo è trentasei centimetri: Quanto misura "
+                 "il primo segmento? Scrivi il risultato e premi il tasto invio."}, // second box
+            {31, "Clicca sul rettangolo che ha l'altezza uguale a cinque terzi della base."}};
+        for (const auto& [row, said] : rows)
+            QTest::addRow("question %d", row) << row << QString(said);
     }
     void theSpeakerReadsWhatThePupilMustReadInSpokenItalian() {
         QFETCH(int, row);
