@@ -78,8 +78,6 @@ class SettingsTest : public QObject {
                                 << arguments.split(' ', Qt::SkipEmptyParts) << settings << lines;
         };
         add("defaults", {}, {}, "", defaults);
-        add("the machine's file", kAll, {}, "", all);
-        add("the user's file", {}, kAll, "", all);
         add("the command line", {}, {},
             "--number-pad=always --read-aloud on -sounds-folder=/srv/suoni", all);
         add("the user's file over the machine's", kAll, "number-pad=never\nread-aloud=off\n", "",
