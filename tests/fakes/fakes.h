@@ -26,21 +26,23 @@ class FakeClock final : public Clock {
     double now_;
 };
 
-// Runs `during` as if the pause held the program, then moves the clock on.
+// Runs `during` as if the pause held the program, then moves the clock on, or waits as
+// `then` does.
 class FakePause final : public Pause {
   public:
-    explicit FakePause(FakeClock& clock) : clock_(clock) {}
+    explicit FakePause(FakeClock& clock) : then_([&clock](double s) { clock.advance(s); }) {}
+    explicit FakePause(std::function<void(double)> then) : then_(std::move(then)) {}
     void wait(double seconds) override {
         ++count;
         if (during)
             during();
-        clock_.advance(seconds);
+        then_(seconds);
     }
     std::function<void()> during;
     int count = 0;
 
   private:
-    FakeClock& clock_;
+    std::function<void(double)> then_;
 };
 
 class FakeScreen final : public Screen {

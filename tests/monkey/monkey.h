@@ -9,7 +9,6 @@
 #include "core/exercise/tastierino.h"
 #include "fakes/fakes.h"
 #include "skin/forms/form1window.h"
-#include "skin/platform/eventlooppause.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,20 +18,6 @@
 
 #include <map>
 #include <random>
-
-// The real pause, shortened to 2 ms (its dropping of input is checked by the window tests).
-struct ShortPause final : Pause {
-    void wait(double) override {
-        ++count;
-        if (during)
-            during();
-        real.wait(0.002);
-    }
-    std::function<void()> during;
-    SteadyClock clock;
-    EventLoopPause real{clock};
-    int count = 0;
-};
 
 class Monkey : public QObject {
   public:
