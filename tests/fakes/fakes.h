@@ -27,23 +27,21 @@ class FakeClock final : public Clock {
     double now_;
 };
 
-// Runs `during` as if the pause held the program, then moves the clock on, or waits as
-// `then` does.
+// Runs `during` as if the pause held the program, then moves the clock on.
 class FakePause final : public Pause {
   public:
-    explicit FakePause(FakeClock& clock) : then_([&clock](double s) { clock.advance(s); }) {}
-    explicit FakePause(std::function<void(double)> then) : then_(std::move(then)) {}
+    explicit FakePause(FakeClock& clock) : clock_(clock) {}
     void wait(double seconds) override {
         ++count;
         if (during)
             during();
-        then_(seconds);
+        clock_.advance(seconds);
     }
     std::function<void()> during;
     int count = 0;
 
   private:
-    std::function<void(double)> then_;
+    FakeClock& clock_;
 };
 
 class FakeScreen final : public Screen {

@@ -4,7 +4,6 @@
 #include "monkey.h"
 
 #include "../forms/windowharness.h"
-#include "skin/platform/eventlooppause.h"
 
 #include <QSignalSpy>
 
@@ -15,13 +14,10 @@ class TestMonkey : public QObject {
   private slots:
     void noInputEndsTheExerciseOrLosesItsTally() {
         const unsigned seed = 1;
-        // The real pause, shortened to 2 ms (the window tests check its dropping of input).
-        SteadyClock steady;
-        EventLoopPause real(steady);
-        FakePause pause([&](double) { real.wait(0.002); });
+        ShortPause pause;
         FakeSpeech speech;
         WindowHarness h(1024, 768, seed, &pause, nullptr, &speech);
-        Monkey monkey(h.window, seed);
+        Monkey monkey(h.window, pause, seed);
         QSignalSpy pad(static_cast<QPushButton*>(h.window.control(Ctl::INVIO)),
                        &QPushButton::clicked);
         int readings = 0, talkedOver = 0; // the feedback is never talked over
@@ -56,7 +52,7 @@ class TestMonkey : public QObject {
             readings += !speech.speaking.empty();
             if (talkedOver)
                 return "the voice talked over the feedback";
-            if (real.active() || !h.window.logic().stage().enabled || !message.isEmpty())
+            if (pause.real.active() || !h.window.logic().stage().enabled || !message.isEmpty())
                 return "the pause is not over: " + message;
             count();
             const QString before =
