@@ -4,7 +4,6 @@
 // each results showing runs the results window's load handler, as the real window does.
 #include "core/exercise/form1.h"
 #include "core/results/classificalogic.h"
-#include "core/sound/audio.h"
 #include "fakes/fakes.h"
 #include <vector>
 
@@ -15,11 +14,10 @@ struct Showing {
     ClassificaView shown;
 };
 
-struct LogicHarness final : Form1View {
+struct LogicHarness final : FakeServices, Form1View {
     explicit LogicHarness(unsigned seed = 1, int widthPx = 800, int heightPx = 600,
                           Random* scripted = nullptr)
-        : random(clock, seed), pause(clock), screen(widthPx, heightPx),
-          audio(player, scripted ? *scripted : random, "/app"),
+        : FakeServices(seed, widthPx, heightPx, scripted),
           form(modulo, {clock, scripted ? *scripted : random, pause, screen, audio, *this}) {
         form.Form_Load();
     }
@@ -59,12 +57,6 @@ struct LogicHarness final : Form1View {
         int enter = kTastoInvio;
         form.KeyPress(kBoxes[i], enter);
     }
-    FakeClock clock;
-    ClockSeededRandom random;
-    FakePause pause;
-    FakeScreen screen;
-    FakePlayer player;
-    Audio audio;
     Modulo1 modulo;
     Form1 form;
     std::vector<Showing> showings;

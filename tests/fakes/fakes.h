@@ -9,6 +9,7 @@
 #include "core/platform/random.h"
 #include "core/platform/screen.h"
 #include "core/platform/speech.h"
+#include "core/sound/audio.h"
 #include "core/sound/soundplayer.h"
 
 #include <functional>
@@ -91,4 +92,18 @@ class FakeSpeech final : public Speech {
 
   private:
     bool available_ = true;
+};
+
+// The fake services of a harness: a clock, the real generator seeded on it (or a scripted
+// one for the sounds), a pause, a screen of `widthPx` x `heightPx`, and the sounds.
+struct FakeServices {
+    FakeServices(unsigned seed, int widthPx, int heightPx, Random* scripted = nullptr)
+        : random(clock, seed), pause(clock), screen(widthPx, heightPx),
+          audio(player, scripted ? *scripted : random, "/app") {}
+    FakeClock clock;
+    ClockSeededRandom random;
+    FakePause pause;
+    FakeScreen screen;
+    FakePlayer player;
+    Audio audio;
 };

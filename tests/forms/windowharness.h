@@ -4,7 +4,6 @@
 // The real exercise window with fake platform services (or a real pause or screen),
 // the pupil's ways to act on it, and a check of the figures it paints.
 
-#include "core/sound/audio.h"
 #include "fakes/fakes.h"
 #include "skin/figures/figureframe.h"
 #include "skin/forms/form1window.h"
@@ -38,12 +37,11 @@ inline void tap(QWidget* w, QPoint at) {
     QTest::touchEvent(window, screen).release(0, w->mapTo(w->window(), at), window);
 }
 
-struct WindowHarness {
+struct WindowHarness : FakeServices {
     explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1,
                            Pause* realPause = nullptr, const Screen* realScreen = nullptr,
                            Speech* speech = nullptr, ClassroomSettings settings = {})
-        : random(clock, seed), pause(clock), screen(widthPx, heightPx),
-          audio(player, random, "/app"),
+        : FakeServices(seed, widthPx, heightPx),
           window(PlatformServices{clock, random, realPause ? *realPause : pause,
                                   realScreen ? *realScreen : screen, audio, speech},
                  std::move(settings)) {
@@ -72,12 +70,6 @@ struct WindowHarness {
     bool visible(Ctl id) const { return window.control(id)->isVisible(); }
     FigureFrame* frame(Ctl id) const { return static_cast<FigureFrame*>(window.control(id)); }
 
-    FakeClock clock;
-    ClockSeededRandom random;
-    FakePause pause;
-    FakeScreen screen;
-    FakePlayer player;
-    Audio audio;
     Form1Window window;
     int terminations = 0;
 };

@@ -70,78 +70,62 @@ class SettingsTest : public QObject {
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QStringList>("lines"); // a text each line of standard error holds
         const QString defaults = "auto off /etc/frazioni/suoni", all = "always on /srv/suoni";
-        const QStringList none;
-        QTest::newRow("defaults") << QByteArray() << "none" << QByteArray() << none << defaults
-                                  << none;
-        QTest::newRow("the machine's file")
-            << kAll << "none" << QByteArray() << none << all << none;
-        QTest::newRow("the user's file") << QByteArray() << "file" << kAll << none << all << none;
-        QTest::newRow("the command line")
-            << QByteArray() << "none" << QByteArray()
-            << QStringList{"--number-pad=always", "--read-aloud", "on", "-sounds-folder=/srv/suoni"}
-            << all << none;
-        QTest::newRow("the user's file over the machine's")
-            << kAll << "file" << QByteArray("number-pad=never\nread-aloud=off\n") << none
-            << "never off /srv/suoni" << none;
-        QTest::newRow("the command line over the machine's file")
-            << kAll << "none" << QByteArray() << QStringList{"--read-aloud=off"}
-            << "always off /srv/suoni" << none;
-        QTest::newRow("the command line over the user's file")
-            << QByteArray() << "file" << kAll << QStringList{"--sounds-folder=/media/suoni/"}
-            << "always on /media/suoni/" << none;
-        QTest::newRow("the command line over both, the last of an option counting")
-            << QByteArray("number-pad=always\n") << "file" << QByteArray("number-pad=never\n")
-            << QStringList{"--number-pad=never", "--number-pad=auto"} << defaults << none;
-        QTest::newRow("the whiteboard classroom's file, as the manual shows it")
-            << QByteArray("# The whiteboard classroom: the number pad always on screen.\n"
-                          "number-pad=always\n")
-            << "none" << QByteArray() << none << "always off /etc/frazioni/suoni" << none;
-        QTest::newRow("words in any case, blanks around them")
-            << QByteArray("number-pad = NEVER\nread-aloud=On\n") << "none" << QByteArray() << none
-            << "never on /etc/frazioni/suoni" << none;
+        // A row with nothing or a file at the user's file's path; the arguments split at blanks.
+        auto add = [&](const char* name, const QByteArray& system, const QByteArray& user,
+                       const QString& arguments, const QString& settings,
+                       const QStringList& lines = {}) {
+            QTest::newRow(name) << system << (user.isNull() ? "none" : "file") << user
+                                << arguments.split(' ', Qt::SkipEmptyParts) << settings << lines;
+        };
+        add("defaults", {}, {}, "", defaults);
+        add("the command line", {}, {},
+            "--number-pad=always --read-aloud on -sounds-folder=/srv/suoni", all);
+        add("the user's file over the machine's", kAll, "number-pad=never\nread-aloud=off\n", "",
+            "never off /srv/suoni");
+        add("the command line over the machine's file", kAll, {}, "--read-aloud=off",
+            "always off /srv/suoni");
+        add("the command line over the user's file", {}, kAll, "--sounds-folder=/media/suoni/",
+            "always on /media/suoni/");
+        add("the command line over both, the last of an option counting", "number-pad=always\n",
+            "number-pad=never\n", "--number-pad=never --number-pad=auto", defaults);
+        add("the whiteboard classroom's file, as the manual shows it",
+            "# The whiteboard classroom: the number pad always on screen.\nnumber-pad=always\n", {},
+            "", "always off /etc/frazioni/suoni");
+        add("words in any case, blanks around them", "number-pad = NEVER\nread-aloud=On\n", {}, "",
+            "never on /etc/frazioni/suoni");
         // Letters of two, three and four bytes; QSettings reads a comma as a list.
-        QTest::newRow("a folder named in any script, with a comma")
-            << QByteArray() << "file" << QByteArray("sounds-folder=/srv/città, 3ª/ठ/𝄞\n") << none
-            << "auto off /srv/città, 3ª/ठ/𝄞" << none;
-        QTest::newRow("Qt's own options let through")
-            << QByteArray() << "none" << QByteArray()
-            << QStringList{"-platform", "offscreen", "-reverse", "--style=Fusion"} << defaults
-            << none;
+        add("a folder named in any script, with a comma", {}, "sounds-folder=/srv/città, 3ª/ठ/𝄞\n",
+            "", "auto off /srv/città, 3ª/ठ/𝄞");
+        add("Qt's own options let through", {}, {}, "-platform offscreen -reverse --style=Fusion",
+            defaults);
 
         const QString user = "user.conf: ";
-        QTest::newRow("a bad value in the user's file keeps the machine's")
-            << kAll << "file" << QByteArray("number-pad=sometimes\n") << none << all
-            << QStringList{user + "number-pad=sometimes: the value must be auto, always or "
-                                  "never; number-pad stays always\n"};
-        QTest::newRow("a bad value of each key keeps the default")
-            << QByteArray() << "file"
-            << QByteArray("read-aloud=yes\nsounds-folder=suoni\nnumber-pad=\n") << none << defaults
-            << QStringList{user + "number-pad=: the value must be auto, always or never",
-                           user + "read-aloud=yes: the value must be off or on; read-aloud "
-                                  "stays off",
-                           user + "sounds-folder=suoni: the value must be the full path of a "
-                                  "folder, starting with /; sounds-folder stays "
-                                  "/etc/frazioni/suoni"};
-        QTest::newRow("unknown keys, the good ones used")
-            << QByteArray() << "file"
-            << QByteArray("numberpad=always\nread-aloud=on\n[scuola]\nnumber-pad=never\n") << none
-            << "auto on /etc/frazioni/suoni"
-            << QStringList{user + "unknown key numberpad=always: the keys are number-pad, "
-                                  "read-aloud and sounds-folder; ignored",
-                           user + "unknown key scuola/number-pad=never"};
-        QTest::newRow("a value across lines shown on one, long ones cut")
-            << QByteArray() << "file"
-            << "number-pad=\"a\\nb\"\nread-aloud=" + QByteArray(100, 'x') + "\n"
-            << none << defaults
-            << QStringList{user + "number-pad=a?b: ",
-                           user + "read-aloud=" + QString(60, 'x') + "...: the value"};
+        add("a bad value in the user's file keeps the machine's", kAll, "number-pad=sometimes\n",
+            "", all,
+            {user + "number-pad=sometimes: the value must be auto, always or never; number-pad "
+                    "stays always\n"});
+        add("a bad value of each key keeps the default", {},
+            "read-aloud=yes\nsounds-folder=suoni\nnumber-pad=\n", "", defaults,
+            {user + "number-pad=: the value must be auto, always or never",
+             user + "read-aloud=yes: the value must be off or on; read-aloud stays off",
+             user + "sounds-folder=suoni: the value must be the full path of a folder, starting "
+                    "with /; sounds-folder stays /etc/frazioni/suoni"});
+        add("unknown keys, the good ones used", {},
+            "numberpad=always\nread-aloud=on\n[scuola]\nnumber-pad=never\n", "",
+            "auto on /etc/frazioni/suoni",
+            {user + "unknown key numberpad=always: the keys are number-pad, read-aloud and "
+                    "sounds-folder; ignored",
+             user + "unknown key scuola/number-pad=never"});
+        add("a value across lines shown on one, long ones cut", {},
+            "number-pad=\"a\\nb\"\nread-aloud=" + QByteArray(100, 'x') + "\n", "", defaults,
+            {user + "number-pad=a?b: ",
+             user + "read-aloud=" + QString(60, 'x') + "...: the value"});
         QByteArray text;
         for (int i = 0; i < 8; ++i)
             text += "line" + QByteArray::number(i) + "=x\n";
-        QTest::newRow("a text that is not settings: five lines, then how many more")
-            << QByteArray() << "file" << text + "read-aloud=on\n"
-            << none << "auto on /etc/frazioni/suoni"
-            << QStringList{"line0", "line1", "line2", "line3", "line4", user + "3 more lines"};
+        add("a text that is not settings: five lines, then how many more", {},
+            text + "read-aloud=on\n", "", "auto on /etc/frazioni/suoni",
+            {"line0", "line1", "line2", "line3", "line4", user + "3 more lines"});
         const QString noneUsed = "; none of its settings is used\n";
         const std::tuple<const char*, const char*, QByteArray, QString> bad[] = {
             {"a folder", "folder", {}, "a folder, not a file"},
@@ -153,7 +137,7 @@ class SettingsTest : public QObject {
              "larger than 64 KiB, too large for a settings file"},
             {"not INI", "file", "[scuola\nnumber-pad=never\n", "not in the INI format"}};
         for (const auto& [name, node, content, why] : bad) {
-            QTest::newRow(name) << QByteArray("read-aloud=on\n") << node << content << none
+            QTest::newRow(name) << QByteArray("read-aloud=on\n") << node << content << QStringList()
                                 << "auto on /etc/frazioni/suoni"
                                 << QStringList{user + why + (why.endsWith(')') ? noneUsed : "")};
         }
@@ -190,37 +174,29 @@ class SettingsTest : public QObject {
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("error");
         const QString hint = ". Try 'frazioni --help'.\n";
-        QTest::newRow("--help") << QStringList{"--help"} << false << 0
-                                << "Usage: frazioni [OPTION]...\n"
-                                << "";
-        QTest::newRow("-h, in Italian")
-            << QStringList{"-h"} << true << 0 << "Uso: frazioni [OPZIONE]...\n"
-            << "";
-        QTest::newRow("--version") << QStringList{"--version"} << false << 0 << "frazioni 1.0.0\n"
-                                   << "";
-        QTest::newRow("a bad value")
-            << QStringList{"--number-pad=sometimes"} << false << 2 << ""
-            << "frazioni: --number-pad=sometimes: the value must be auto, always or never" + hint;
-        QTest::newRow("a bad value, in Italian")
-            << QStringList{"--read-aloud=si"} << true << 2 << ""
-            << "frazioni: --read-aloud=si: il valore dev'essere off o on. Vedi 'frazioni "
-               "--help'.\n";
-        QTest::newRow("an unknown option")
-            << QStringList{"--read-aloud=on", "--numberpad=always"} << false << 2 << ""
-            << "frazioni: unknown option --numberpad: the options are --number-pad, "
-               "--read-aloud, --sounds-folder, --help and --version" +
-                   hint;
-        QTest::newRow("no value")
-            << QStringList{"-style=Fusion", "-reverse", "--sounds-folder"} << false << 2 << ""
-            << "frazioni: --sounds-folder needs a value: the full path of a folder, starting "
-               "with /" +
-                   hint;
-        QTest::newRow("a value to a flag") << QStringList{"--version=2"} << false << 2 << ""
-                                           << "frazioni: --version takes no value" + hint;
-        QTest::newRow("a file name") << QStringList{"esercizio.txt"} << false << 2 << ""
-                                     << "frazioni: unexpected argument 'esercizio.txt': the "
-                                        "program takes only options" +
-                                            hint;
+        // The arguments, Italian or not, the exit status, the output's start, the error.
+        const std::tuple<const char*, bool, int, const char*, QString> rows[] = {
+            {"--help", false, 0, "Usage: frazioni [OPTION]...\n", ""},
+            {"-h", true, 0, "Uso: frazioni [OPZIONE]...\n", ""},
+            {"--version", false, 0, "frazioni 1.0.0\n", ""},
+            {"--number-pad=sometimes", false, 2, "",
+             "frazioni: --number-pad=sometimes: the value must be auto, always or never" + hint},
+            {"--read-aloud=si", true, 2, "",
+             "frazioni: --read-aloud=si: il valore dev'essere off o on. Vedi 'frazioni --help'.\n"},
+            {"--read-aloud=on --numberpad=always", false, 2, "",
+             "frazioni: unknown option --numberpad: the options are --number-pad, --read-aloud, "
+             "--sounds-folder, --help and --version" +
+                 hint},
+            {"-style=Fusion -reverse --sounds-folder", false, 2, "",
+             "frazioni: --sounds-folder needs a value: the full path of a folder, starting with /" +
+                 hint},
+            {"--version=2", false, 2, "", "frazioni: --version takes no value" + hint},
+            {"esercizio.txt", false, 2, "",
+             "frazioni: unexpected argument 'esercizio.txt': the program takes only options" +
+                 hint}};
+        for (const auto& [arguments, italian, status, out, error] : rows)
+            QTest::addRow("%s%s", arguments, italian ? ", in Italian" : "")
+                << QString(arguments).split(' ') << italian << status << QString(out) << error;
     }
     void theCommandLineIsAnsweredBeforeAnythingStarts() {
         QFETCH(QStringList, arguments);
@@ -279,15 +255,14 @@ class SettingsTest : public QObject {
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("error");
-        QTest::newRow("--help") << QStringList{"--help"} << "C.UTF-8" << 0 << "Usage: frazioni"
-                                << "";
-        QTest::newRow("--help in Italian")
-            << QStringList{"--help"} << "it_IT.UTF-8" << 0 << "Uso: frazioni"
-            << "";
-        QTest::newRow("--version") << QStringList{"--version"} << "C.UTF-8" << 0 << "frazioni 1."
-                                   << "";
-        QTest::newRow("a bad value") << QStringList{"--number-pad=sempre"} << "C.UTF-8" << 2 << ""
-                                     << "frazioni: --number-pad=sempre: ";
+        const std::tuple<const char*, const char*, int, const char*, const char*> rows[] = {
+            {"--help", "C.UTF-8", 0, "Usage: frazioni", ""},
+            {"--help", "it_IT.UTF-8", 0, "Uso: frazioni", ""},
+            {"--version", "C.UTF-8", 0, "frazioni 1.", ""},
+            {"--number-pad=sempre", "C.UTF-8", 2, "", "frazioni: --number-pad=sempre: "}};
+        for (const auto& [arguments, lang, status, out, error] : rows)
+            QTest::addRow("%s %s", arguments, lang) << QStringList{arguments} << QString(lang)
+                                                    << status << QString(out) << QString(error);
     }
     void theProgramAnswersWithNoDisplayAndNoSound() {
         QFETCH(QStringList, arguments);
