@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/accessibility/accessiblenames.h"
 
+#include "core/common/numbertext.h"
 #include "core/common/spokentext.h"
 #include "core/results/classificalogic.h"
 
@@ -9,8 +10,13 @@
 
 namespace {
 
-constexpr std::array<const char*, 3> kOrdinali = {"primo", "secondo", "terzo"};
-constexpr std::array<const char*, 3> kOrdinaliFemminili = {"prima", "seconda", "terza"};
+// "primo", or "prima" for a feminine noun: the first, second ... of a row.
+std::string ordinale(std::size_t posizione, bool femminile = false) {
+    std::string parola = ordinalWord(static_cast<long long>(posizione) + 1);
+    if (femminile)
+        parola.back() = 'a';
+    return parola;
+}
 
 // "nome: testo", or the name alone while the control shows nothing.
 std::string conTesto(const std::string& nome, const std::string& testo) {
@@ -20,8 +26,7 @@ std::string conTesto(const std::string& nome, const std::string& testo) {
 
 // A counter shows its design caption until its first value: that is a 0.
 std::string contatore(const std::string& nome, const std::string& testo) {
-    const bool numero =
-        !testo.empty() && std::ranges::all_of(testo, [](char c) { return c >= '0' && c <= '9'; });
+    const bool numero = !testo.empty() && std::ranges::all_of(testo, isDigit);
     return nome + " " + (numero ? testo : "0");
 }
 
@@ -34,7 +39,7 @@ template <std::size_t N> int visibili(const std::array<PieceGeometry, N>& pieces
 }
 
 std::string segmento(const Stage& stage, std::size_t i) {
-    const std::string nome = std::string(kOrdinali[i]) + " segmento";
+    const std::string nome = ordinale(i) + " segmento";
     const int n = visibili(stage.segmenti[i].pieces);
     return n > 0 ? nome + ", " + unita(n) : nome;
 }
@@ -48,8 +53,7 @@ std::string rettangolo(const Stage& stage, Ctl frame) {
     constexpr std::array<std::size_t, 3> kPosizione = {1, 0, 2};
     const bool solo =
         std::ranges::count_if(kRectangleFrames, [&](Ctl c) { return stage[c].visible; }) <= 1;
-    const std::string nome =
-        solo ? "rettangolo" : std::string(kOrdinali[kPosizione[f]]) + " rettangolo";
+    const std::string nome = solo ? "rettangolo" : ordinale(kPosizione[f]) + " rettangolo";
     return nome + ", altezza " + unita(visibili(r.altezza1)) + ", base " + unita(visibili(r.base1));
 }
 
@@ -99,7 +103,7 @@ std::string accessibleName(Ctl id, const Stage& stage) {
     case Ctl::LbRisposta2:
     case Ctl::LbRisposta3: {
         const auto n = static_cast<std::size_t>(index(id) - index(Ctl::LbRisposta1));
-        return conTesto(std::string(kOrdinaliFemminili[n]) + " risposta", testo);
+        return conTesto(ordinale(n, true) + " risposta", testo);
     }
     case Ctl::LbSub1:
     case Ctl::LbSub2:

@@ -10,10 +10,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -31,6 +27,10 @@ template <typename T> std::string shortestText(T value) {
 }
 
 } // namespace
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::optional<std::int16_t> answerValue(std::string_view text) {
     text = trimmed(text);

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+// An ASCII digit, 0 to 9; digits of other scripts are none here.
+bool isDigit(char c);
+
 // What a typed answer is worth: a whole number in the 16-bit range, or nothing.
 //
 // A number is, with blanks (spaces, tabs) allowed around it: an optional sign,

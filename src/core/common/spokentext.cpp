@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/common/spokentext.h"
 
+#include "core/common/numbertext.h"
+
 #include <array>
 #include <cctype>
 #include <string>
@@ -23,9 +25,6 @@ constexpr std::string_view kDegree = "\xC2\xB0";   // °
 constexpr std::string_view kOrdinalO = "\xC2\xBA"; // º, the masculine ordinal sign
 constexpr long long kMaxWords = 999'999'999;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -294,6 +293,10 @@ std::string numberWords(long long n) {
     if (n > 10 && words.ends_with("tre"))
         words.replace(words.size() - 3, 3, "tré");
     return words;
+}
+
+std::string ordinalWord(long long n) {
+    return ordinal(n, false);
 }
 
 std::string spokenItalian(std::string_view text) {

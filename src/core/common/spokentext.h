@@ -18,6 +18,10 @@
 // Other text goes through as it is.
 std::string spokenItalian(std::string_view text);
 
+// The masculine ordinal of a whole number from 1: "primo", "ottavo",
+// "undicesimo".
+std::string ordinalWord(long long n);
+
 // A whole number in Italian words: 0 → "zero", 23 → "ventitré", 108 →
 // "centotto", 2000 → "duemila". Negative numbers start with "meno"; beyond
 // nine hundred ninety-nine million the digits are read one by one.

@@ -143,7 +143,7 @@ void Form1::Tastierino_Click(Ctl tasto) {
     std::string& text = stage_[box].text;
     if (codiceInviato == kTastoCancella)
         cancellaUltimo(text);
-    else if (codiceInviato >= '0' && codiceInviato <= '9')
+    else if (isDigit(static_cast<char>(codiceInviato)))
         text += static_cast<char>(codiceInviato);
 }
 

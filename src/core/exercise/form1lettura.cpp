@@ -5,6 +5,7 @@
 #include "core/exercise/form1.h"
 
 #include "core/common/spokentext.h"
+#include "core/common/wordlist.h"
 #include "core/platform/speech.h"
 
 #include <vector>
@@ -37,17 +38,6 @@ void aggiungiFrase(std::string& testo, const std::string& frase) {
         testo += '.';
 }
 
-// "cento centimetri, sessantaquattro centimetri oppure quarantotto centimetri".
-std::string elenco(const std::vector<std::string>& voci) {
-    std::string testo;
-    for (std::size_t i = 0; i < voci.size(); ++i) {
-        if (i > 0)
-            testo += i + 1 == voci.size() ? " oppure " : ", ";
-        testo += voci[i];
-    }
-    return testo;
-}
-
 } // namespace
 
 std::string Form1::testoDaLeggere() const {
@@ -57,7 +47,7 @@ std::string Form1::testoDaLeggere() const {
     for (Ctl scelta : kScelte)
         if (stage_[scelta].visible && !stage_[scelta].text.empty())
             scelte.push_back(spokenItalian(stage_[scelta].text));
-    aggiungiFrase(testo, elenco(scelte));
+    aggiungiFrase(testo, wordList(scelte, " oppure "));
     for (const auto& [box, prompt] : kPrompts)
         if (stage_.focus == box && stage_[box].visible && stage_[prompt].visible)
             aggiungiFrase(testo, spokenItalian(stage_[prompt].text));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settingkeys.h"
 
+#include "core/common/wordlist.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -81,17 +83,6 @@ SettingCheck applySetting(ClassroomSettings& settings, std::string_view key,
         return SettingCheck::Applied;
     }
     return SettingCheck::UnknownKey;
-}
-
-std::string wordList(std::span<const std::string_view> words, std::string_view last,
-                     std::string_view between) {
-    std::string list;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == words.size() ? last : between;
-        list += words[i];
-    }
-    return list;
 }
 
 std::string valueSyntax(std::string_view key, Language language) {

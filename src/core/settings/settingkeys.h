@@ -4,7 +4,6 @@
 #include "core/settings/classroomsettings.h"
 
 #include <array>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -45,6 +44,3 @@ std::string valueSyntax(std::string_view key, Language language);
 std::string acceptedValues(std::string_view key, Language language);
 // The value `settings` has for `key`, as it would be written: "auto", "off".
 std::string settingText(const ClassroomSettings& settings, std::string_view key);
-// Words joined as a list, `last` before the last one: "a, b and c".
-std::string wordList(std::span<const std::string_view> words, std::string_view last,
-                     std::string_view between = ", ");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settingmessages.h"
 
+#include "core/common/wordlist.h"
+
 #include <array>
 #include <vector>
 
@@ -121,8 +123,7 @@ std::string optionList(Language language) {
         names.push_back(option(key));
     names.push_back("--help");
     names.push_back("--version");
-    const std::vector<std::string_view> views(names.begin(), names.end());
-    return wordList(views, kAnd.in(language));
+    return wordList(names, kAnd.in(language));
 }
 
 void addDescription(std::string& text, std::string_view description) {

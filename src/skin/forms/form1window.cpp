@@ -51,12 +51,13 @@ bool hasTouchScreen() {
 
 } // namespace
 
-Form1Window::Form1Window(PlatformServices services, ClassroomSettings settings, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), services_(services), settings_(std::move(settings)),
+Form1Window::Form1Window(PlatformServices services, const ClassroomSettings& settings,
+                         QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), services_(services),
       logic_(modulo_, {services.clock, services.random, services.pause, services.screen,
                        services.audio, *this, services.speech}),
       shown_(logic_.stage()) {
-    logic_.setLetturaAutomatica(settings_.autoRead);
+    logic_.setLetturaAutomatica(settings.autoRead);
     if (services_.speech)
         services_.speech->setOnAvailabilityChanged([this] {
             logic_.speechAvailabilityChanged();
@@ -68,7 +69,7 @@ Form1Window::Form1Window(PlatformServices services, ClassroomSettings settings, 
     // Touches come to the window first, so the pad shows from the first one on;
     // the window passes them on, and Qt turns each tap into a click.
     setAttribute(Qt::WA_AcceptTouchEvents);
-    logic_.setPad(settings_.pad, hasTouchScreen());
+    logic_.setPad(settings.pad, hasTouchScreen());
     creaControlli();
     collegaEventi();
     timer1_.setInterval(kTickMs);

@@ -22,7 +22,7 @@ class QScreen;
 class Form1Window : public QWidget, private Form1View {
     Q_OBJECT
   public:
-    explicit Form1Window(PlatformServices services, ClassroomSettings settings = {},
+    explicit Form1Window(PlatformServices services, const ClassroomSettings& settings = {},
                          QWidget* parent = nullptr);
     ~Form1Window() override;
 
@@ -64,7 +64,6 @@ class Form1Window : public QWidget, private Form1View {
     void osservaSchermo(QScreen* screen);
 
     PlatformServices services_;
-    ClassroomSettings settings_;
     Modulo1 modulo_;
     Form1 logic_;
     std::array<QWidget*, kControlCount> widgets_{};
