@@ -42,9 +42,11 @@ QString layout(const WindowHarness& h) {
         QDebug out(&seen);
         for (const Form1ControlDesign& d : form1Design()) {
             const QWidget* w = h.window.control(d.id);
-            out << '\n'
-                << d.name.data() << w->isVisible()
-                << QRect(w->mapTo(&h.window, QPoint()), w->size()) << w->font().pointSizeF()
+            out << '\n' << d.name.data() << w->isVisible();
+            // A hidden control is laid out and takes its font when it shows.
+            if (!w->isVisible())
+                continue;
+            out << QRect(w->mapTo(&h.window, QPoint()), w->size()) << w->font().pointSizeF()
                 << controlText(w);
             if (const auto* frame = qobject_cast<const FigureFrame*>(w))
                 for (const PaintedPiece& p : frame->pieces())

@@ -5,6 +5,7 @@
 // FRAZIONI_REFRESH_REFERENCES=1 writes the pictures anew instead, on purpose.
 #include "../forms/windowharness.h"
 #include "skin/forms/classificawindow.h"
+#include "skin/forms/controls.h"
 #include "skin/forms/fonts.h"
 
 #include <QDir>
@@ -39,6 +40,19 @@ void compareWithReference(QWidget& window, const QString& name) {
     }
 }
 
+// The controls on screen whose font is not their design's face at the size the
+// layout gives them now; a control hidden until the question showed it included.
+QStringList wrongFonts(WindowHarness& h) {
+    QStringList wrong;
+    for (const Form1ControlDesign& d : form1Design()) {
+        const QWidget* w = h.window.control(d.id);
+        const float size = h.window.logic().stage()[d.id].geometry.fontSize;
+        if (w->isVisible() && w->font() != toQFont(d.font, std::max(1.0f, size)))
+            wrong << QString::fromUtf8(d.name.data(), qsizetype(d.name.size()));
+    }
+    return wrong;
+}
+
 } // namespace
 
 class TestVisual : public QObject {
@@ -51,6 +65,7 @@ class TestVisual : public QObject {
             if (kind > 0)
                 h.putQuestion(std::array{0, 3, 12, 19, 25, 30}[kind - 1]);
             compareWithReference(h.window, kind > 0 ? QString("kind%1").arg(kind) : "start");
+            QVERIFY2(wrongFonts(h).isEmpty(), qPrintable(wrongFonts(h).join(' ')));
         }
     }
     // The number pad where it shows: the questions answered by typing, with the setting on.
@@ -59,6 +74,7 @@ class TestVisual : public QObject {
             WindowHarness h(1024, 768, 1, nullptr, nullptr, nullptr, {.pad = PadMode::Always});
             h.putQuestion(std::array{0, 3, 12, 19, 25, 30}[kind - 1]);
             compareWithReference(h.window, QString("pad-kind%1").arg(kind));
+            QVERIFY2(wrongFonts(h).isEmpty(), qPrintable(wrongFonts(h).join(' ')));
         }
     }
     // The record state is the reference picture. In every state the target and the

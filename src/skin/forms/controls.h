@@ -97,6 +97,9 @@ template <typename Id> QWidget* createControl(const ControlDesign<Id>& d, QWidge
         break;
     }
     w->setObjectName(toQString(d.name));
+    // The window places and sizes every control itself; marked as sized, a
+    // control is not measured (its font loaded) when it is first shown.
+    w->setAttribute(Qt::WA_Resized);
     w->setVisible(d.visible);
     return w;
 }

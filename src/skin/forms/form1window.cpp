@@ -104,8 +104,9 @@ void Form1Window::creaControlli() {
         rectangleFrames_[static_cast<std::size_t>(i)] =
             static_cast<FigureFrame*>(control(kRectangleFrames[i]));
     }
+    // Nothing is placed yet: start() shows the first stage once the layout
+    // has the window's size.
     shownOnce_ = false;
-    aggiorna();
 }
 
 void Form1Window::collegaEventi() {
@@ -150,7 +151,10 @@ void Form1Window::start(bool fullScreen) {
     const double tpp = services_.screen.twipsPerPixel();
     setGeometry(0, 0, twipsToPixels(services_.screen.widthTwips(), tpp),
                 twipsToPixels(services_.screen.heightTwips(), tpp));
-    aggiorna();
+    // A hidden window gets its resize event only when it shows. The layout
+    // takes the size now, so that the first stage shown is already the one
+    // for this screen and each control's font is loaded once, at its size here.
+    adattaAllaFinestra();
     if (fullScreen)
         showFullScreen();
     else
@@ -220,6 +224,10 @@ bool Form1Window::keyPress(Ctl box, QKeyEvent* event) {
 
 void Form1Window::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    adattaAllaFinestra();
+}
+
+void Form1Window::adattaAllaFinestra() {
     const double tpp = services_.screen.twipsPerPixel();
     logic_.setWindowSize(width() * tpp, height() * tpp);
     logic_.Form_Resize();
@@ -309,8 +317,10 @@ void Form1Window::applicaControllo(Ctl id) {
     const PixelRect r =
         toPixels(containerLeft, containerTop, g.left, g.top, g.width, g.height, tpp);
 
+    // A text box lays its text out, and so loads the font, as soon as it gets
+    // one: a hidden control takes its font when it shows.
     const QFont font = toQFont(d.font, std::max(1.0f, g.fontSize));
-    if (w->font() != font)
+    if (c.visible && w->font() != font)
         w->setFont(font);
 
     const QString text = QString::fromStdString(c.text);
@@ -329,8 +339,14 @@ void Form1Window::applicaControllo(Ctl id) {
 
     if (d.autoSize) {
         // Auto-size labels keep their left and top edge and follow their text.
+        // Measuring a text loads its font: a hidden label is measured when it
+        // shows (a change of the stage, so it comes back here), and an empty
+        // one with no background of its own shows nothing and takes no room.
         w->move(r.x, r.y);
-        w->adjustSize();
+        if (c.visible && (d.opaque || !text.isEmpty()))
+            w->adjustSize();
+        else if (c.visible)
+            w->resize(0, 0);
     } else {
         w->setGeometry(r.x, r.y, std::max(0, r.width), std::max(0, r.height));
     }

@@ -62,6 +62,8 @@ class Form1Window : public QWidget, private Form1View {
     // a rotation, a projector plugged in or out, or a move to another screen.
     void seguiSchermo();
     void osservaSchermo(QScreen* screen);
+    // Lays the exercise out for the window's present size and shows it.
+    void adattaAllaFinestra();
 
     PlatformServices services_;
     Modulo1 modulo_;
