@@ -23,4 +23,8 @@ void prepareApplication() {
     QApplication::setCursorFlashTime(0);
     QPixmapCache::setCacheLimit(kPixmapCacheKiB);
     installFontSubstitutes();
+    // Every control shows its design's font; the application's own is what a
+    // text box lays its empty text out with when it is made. Being the designs'
+    // face too, it opens no other font file than the ones the window shows.
+    QApplication::setFont(QFont(QStringLiteral("Arial")));
 }

@@ -7,7 +7,8 @@
 void installFontSubstitutes();
 
 // Sets up the running QApplication as the program looks everywhere: its name,
-// the Fusion style, the font substitutes, a text cursor that stays lit
+// the Fusion style, the font substitutes, the designs' face as its default
+// font (so no other font file is opened), a text cursor that stays lit
 // instead of blinking, so an idle window with a question on screen does not
 // wake twice a second, and a small cache of the style's pictures, so memory
 // stays flat in long use.
