@@ -79,7 +79,10 @@ void setColour(QWidget* widget, QPalette::ColorRole role, std::optional<Rgb> col
 }
 
 QFont toQFont(const FontDesign& font, float size) {
-    QFont f(toQString(font.face));
+    // Asked for by the name of the face that stands in for it: the designs'
+    // two faces are then one family to Qt, which looks up its fallback faces
+    // (a search of every font on the machine) once instead of once for each.
+    QFont f(QFont::substitute(toQString(font.face)));
     f.setPointSizeF(size);
     f.setBold(font.bold);
     return f;

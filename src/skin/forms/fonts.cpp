@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/forms/fonts.h"
 
+#include "skin/forms/controls.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QPixmapCache>
@@ -26,5 +28,5 @@ void prepareApplication() {
     // Every control shows its design's font; the application's own is what a
     // text box lays its empty text out with when it is made. Being the designs'
     // face too, it opens no other font file than the ones the window shows.
-    QApplication::setFont(QFont(QStringLiteral("Arial")));
+    QApplication::setFont(toQFont(FontDesign{}, FontDesign{}.size));
 }
