@@ -5,6 +5,7 @@
 // turn after that repaint pass it prints, one "name value" a line on standard output:
 //   paint_s         seconds from the exec to the end of the first repaint pass
 //   paint.cpu_s     processor time used by then
+//   paint.minor_faults, paint.major_faults  page faults by then
 //   paint.VmRSS_kib resident memory then, and its parts (RssAnon_kib and so on)
 //   paint.objects   shared objects mapped then (/proc/self/maps, this one left out)
 //   paint.mapped    those of SDL2, PulseAudio, ALSA and Qt Svg, by name ("none")
@@ -112,6 +113,16 @@ void memoryFigures(const char* when) {
     std::fflush(stdout);
 }
 
+// Page faults so far: pages the process touched for the first time that were
+// already in memory (minor: library code, the heap) and that had to be read (major).
+void faultFigures(const char* when) {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%s.minor_faults %ld\n%s.major_faults %ld\n", when, usage.ru_minflt, when,
+                usage.ru_majflt);
+    std::fflush(stdout);
+}
+
 std::atomic<double> cueHeard{0};
 
 // Waits for the first non-zero byte in SDL's disk-driver output.
@@ -150,6 +161,7 @@ class FirstPaint final : public QObject {
     void painted() {
         figure("paint_s", sinceExec());
         figure("paint.cpu_s", cpuSeconds());
+        faultFigures("paint");
         memoryFigures("paint");
         const char* settle = std::getenv("FRAZIONI_BENCH_SETTLE_MS");
         QTimer::singleShot(settle != nullptr ? std::atoi(settle) : kDefaultSettleMs, this,
