@@ -148,9 +148,7 @@ void Form1Window::collegaEventi() {
 
 void Form1Window::start(bool fullScreen) {
     logic_.Form_Load();
-    const double tpp = services_.screen.twipsPerPixel();
-    setGeometry(0, 0, twipsToPixels(services_.screen.widthTwips(), tpp),
-                twipsToPixels(services_.screen.heightTwips(), tpp));
+    setGeometry(QRect(QPoint(), misuraSchermo()));
     // A hidden window gets its resize event only when it shows. The layout
     // takes the size now, so that the first stage shown is already the one
     // for this screen and each control's font is loaded once, at its size here.
@@ -167,6 +165,12 @@ void Form1Window::start(bool fullScreen) {
     osservaSchermo(screen());
 }
 
+QSize Form1Window::misuraSchermo() const {
+    const double tpp = services_.screen.twipsPerPixel();
+    return {twipsToPixels(services_.screen.widthTwips(), tpp),
+            twipsToPixels(services_.screen.heightTwips(), tpp)};
+}
+
 void Form1Window::osservaSchermo(QScreen* screen) {
     disconnect(screenWatch_);
     if (screen != nullptr)
@@ -175,10 +179,7 @@ void Form1Window::osservaSchermo(QScreen* screen) {
 
 void Form1Window::seguiSchermo() {
     const QScreen* s = screen();
-    const double tpp = services_.screen.twipsPerPixel();
-    const QRect area(s != nullptr ? s->geometry().topLeft() : QPoint(),
-                     QSize(twipsToPixels(services_.screen.widthTwips(), tpp),
-                           twipsToPixels(services_.screen.heightTwips(), tpp)));
+    const QRect area(s != nullptr ? s->geometry().topLeft() : QPoint(), misuraSchermo());
     // The resize runs the resize pass, which lays the question out again.
     if (geometry() != area)
         setGeometry(area);

@@ -62,6 +62,8 @@ class Form1Window : public QWidget, private Form1View {
     // a rotation, a projector plugged in or out, or a move to another screen.
     void seguiSchermo();
     void osservaSchermo(QScreen* screen);
+    // The size of the screen in pixels, as the screen service gives it.
+    QSize misuraSchermo() const;
     // Lays the exercise out for the window's present size and shows it.
     void adattaAllaFinestra();
 
