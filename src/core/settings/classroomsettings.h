@@ -15,10 +15,14 @@ enum class PadMode {
     Never,
 };
 
+// How fast the voice reads aloud: slow for the youngest pupils, or the engine's own pace.
+enum class ReadingPace { Slow, Normal };
+
 struct ClassroomSettings {
     PadMode pad = PadMode::Automatic;
     // Each new question is read aloud as it appears.
     bool autoRead = false;
+    ReadingPace readingPace = ReadingPace::Slow;
     // The school's own cue files, played instead of the shipped ones of the
     // same name; a folder the package does not own, so upgrades keep it.
     std::string schoolSounds = "/etc/frazioni/suoni";
