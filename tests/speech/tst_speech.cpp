@@ -167,8 +167,11 @@ class TestSpeech : public QObject {
         QStringList said; // what the voice was saying as each results window showed
         ResultsWatcher results([&](QWidget*) { said << QString::fromStdString(speech.speaking); });
         h.putQuestion(0);
-        QString heard; // what was being said as each pause held
-        h.pause.during = [&] { heard += QString::fromStdString(speech.speaking) + '|'; };
+        QString heard; // what was being said as each pause held, the loudspeaker pressed
+        h.pause.during = [&] {
+            h.click(Ctl::LEGGI);
+            heard += QString::fromStdString(speech.speaking) + '|';
+        };
         for (const char* entry : {"3", "8"}) {
             h.click(Ctl::LEGGI);
             h.type(Ctl::Text1, entry);
