@@ -196,3 +196,9 @@ std::string moreUnusedLine(std::string_view path, std::size_t count, Language la
     return line(std::string(path) + ": " + std::to_string(count) +
                 Wording{" more lines not used", " altre righe non usate"}.in(language));
 }
+
+std::string noSoundLine(std::string_view library, std::string_view missing, Language language) {
+    return line(Wording{"no sound: ", "niente suono: "}.in(language) + std::string(library) +
+                (missing.empty() ? "" : Wording{" has no ", " non ha "}.in(language)) +
+                std::string(missing));
+}

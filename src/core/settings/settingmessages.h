@@ -42,3 +42,7 @@ std::string fileProblemLine(std::string_view path, FileProblem problem, std::str
 std::string unusedEntryLine(std::string_view path, const SettingEntry& entry,
                             const ClassroomSetup& setup, Language language);
 std::string moreUnusedLine(std::string_view path, std::size_t count, Language language);
+
+// The line for a sound library that cannot be used: the system's words for why
+// it cannot be loaded, or the function it lacks.
+std::string noSoundLine(std::string_view library, std::string_view missing, Language language);
