@@ -89,8 +89,6 @@ class SettingsTest : public QObject {
             all);
         add("the user's file over the machine's", kAll, "number-pad=never\nread-aloud=off\n", "",
             "never off normal /srv/suoni");
-        add("the command line over the machine's file", kAll, {}, "--read-aloud=off",
-            "always off normal /srv/suoni");
         add("the command line over the user's file", {}, kAll, "--sounds-folder=/media/suoni/",
             "always on normal /media/suoni/");
         add("the command line over both, the last of an option counting", "number-pad=always\n",
@@ -223,7 +221,6 @@ class SettingsTest : public QObject {
             {"-style=Fusion -reverse --sounds-folder", false, 2, "",
              "frazioni: --sounds-folder needs a value: the full path of a folder, starting with /" +
                  hint},
-            {"--version=2", false, 2, "", "frazioni: --version takes no value" + hint},
             {"esercizio.txt", false, 2, "",
              "frazioni: unexpected argument 'esercizio.txt': the program takes only options" +
                  hint}};
