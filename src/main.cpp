@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     prepareApplication();
 
-    SystemPlatform platform(startUp.settings.schoolSounds);
+    SystemPlatform platform(startUp.settings.schoolSounds, startUp.settings.readingPace);
     Form1Window window(platform.services(), startUp.settings);
     window.start();
     return QApplication::exec();
