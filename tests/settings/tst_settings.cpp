@@ -99,8 +99,8 @@ class SettingsTest : public QObject {
             "--check-settings", "always off slow /etc/frazioni/suoni", {},
             "number-pad=always # from %1/system.conf:3\nread-aloud=off # by default\n");
         add("words in any case, blanks around them, Windows' line ends",
-            "\xEF\xBB\xBF number-pad = NEVER\r\n\tread-aloud=On\t\r\nread-aloud-rate=slow\n", {},
-            "", "never on slow /etc/frazioni/suoni");
+            "\xEF\xBB\xBF number-pad = ALWAYS\r\n\tread-aloud=On\t\r\nread-aloud-rate=slow\n", {},
+            "", "always on slow /etc/frazioni/suoni");
         // Letters of two, three and four bytes. Pins a fault: a comma became ", " and a
         // semicolon cut the folder's name.
         add("a folder named in any script, with a comma, a semicolon and a #", {},
@@ -257,6 +257,7 @@ class SettingsTest : public QObject {
         QCOMPARE(messageLanguage("", "it_CH", "en_GB.UTF-8"), Language::Italian);
         QCOMPARE(messageLanguage("C", "it_IT", "it_IT"), Language::English);
         QCOMPARE(messageLanguage("", "", "it"), Language::Italian);
+        QCOMPARE(messageLanguage("", "", "it.UTF-8"), Language::Italian);
         QCOMPARE(messageLanguage("", "", "iu_CA"), Language::English);
         QCOMPARE(messageLanguage("", "", ""), Language::English);
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The speech module: Qt's text-to-speech engine behind the VoiceEngine the
-// program loads when the pupil first asks for a reading.
+// program loads once its window is on screen.
 #include "skin/speech/voiceengine.h"
 
 #include <QEventLoop>
