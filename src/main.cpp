@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const StartUp startUp = setUpClassroom(arguments, settingsPaths(), localeLanguage());
+    const StartUp startUp = setUpClassroom(arguments, settingsFiles(), localeLanguage());
     std::cout << startUp.out << std::flush;
     std::cerr << startUp.errors << std::flush;
     if (startUp.exitStatus)
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     prepareApplication();
 
-    SystemPlatform platform(startUp.settings.schoolSounds);
+    SystemPlatform platform(startUp.settings.schoolSounds, startUp.settings.readingPace);
     Form1Window window(platform.services(), startUp.settings);
     window.start();
     return QApplication::exec();

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window exactly as main.cpp makes it, with the real voice, driven
 // from outside so that bench/speech/capture can record what it says:
-//   speech_capture read ROW SECONDS   puts question ROW, presses the loudspeaker,
-//                                     printing the wall-clock time of the press,
-//                                     and presses FINE SECONDS later
+//   speech_capture read ROW SECONDS [slow|normal]
+//                                     puts question ROW, presses the loudspeaker
+//                                     (the voice at that pace, slow by default),
+//                                     printing the wall-clock time of the press
+//                                     and the number of words it reads, and
+//                                     presses FINE SECONDS later
 //   speech_capture fine               presses the loudspeaker, then FINE two
 //                                     seconds later, printing the wall-clock time
 //                                     of the press (for a speech server that hangs)
@@ -39,17 +42,22 @@ int main(int argc, char* argv[]) {
     if (args.size() < 2)
         return 2;
 
-    SystemPlatform platform;
+    const bool normal = args.size() == 5 && args[4] == QLatin1String("normal");
+    SystemPlatform platform(ClassroomSettings{}.schoolSounds,
+                            normal ? ReadingPace::Normal : ReadingPace::Slow);
     Form1Window window(platform.services());
     window.start();
 
     QTimer::singleShot(500, &window, [&] {
-        if (args[1] == QLatin1String("read") && args.size() == 4) {
+        if (args[1] == QLatin1String("read") && args.size() >= 4) {
             auto& fatte = window.modulo().domandefatte;
             fatte.fill(1);
             fatte[static_cast<std::size_t>(args[2].toInt())] = 0;
             press(window, Ctl::VIA);
             std::printf("pressed at %.3f\n", wallClock());
+            const QString said = QString::fromStdString(window.logic().testoDaLeggere());
+            std::printf("words %lld\n",
+                        static_cast<long long>(said.split(' ', Qt::SkipEmptyParts).size()));
             std::fflush(stdout);
             press(window, Ctl::LEGGI);
             QTimer::singleShot(args[3].toInt() * 1000, &window, [&] { press(window, Ctl::FINE); });

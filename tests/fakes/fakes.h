@@ -72,8 +72,14 @@ class FakePlayer final : public SoundPlayer {
 // `speaking` holds the text being said until a stop.
 class FakeSpeech final : public Speech {
   public:
+    // `voice`: whether the engine, once prepared, offers an Italian voice.
+    explicit FakeSpeech(bool voice = true) : voice_(voice) {}
     bool available() const override { return available_; }
-    void prepare() override { log.push_back("prepare"); }
+    // The engine is made at once.
+    void prepare() override {
+        log.push_back("prepare");
+        setAvailable(voice_);
+    }
     void say(const std::string& text) override {
         log.push_back("say:" + text);
         speaking = text;
@@ -91,7 +97,8 @@ class FakeSpeech final : public Speech {
     std::string speaking;
 
   private:
-    bool available_ = true;
+    bool voice_;
+    bool available_ = false;
 };
 
 // The fake services of a harness: a clock, the real generator seeded on it (or a scripted

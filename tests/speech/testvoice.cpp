@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A speech module for the tests of the real voice. By default its engine takes a
 // second to open, then fails: a speech server that hangs. With FRAZIONI_TEST_VOICE
-// set to "log" it opens at once and notes "say:<text>" and "stop" in the
+// set to "log" it opens at once and notes "rate:<rate>", "say:<text>" and "stop" in the
 // application's property "voiceLog".
 #include "skin/speech/voiceengine.h"
 
@@ -21,6 +21,7 @@ class TestEngine final : public VoiceEngine {
     }
     void say(const QString& text) override { note(QStringLiteral("say:") + text); }
     void stop() override { note(QStringLiteral("stop")); }
+    void setRate(double rate) override { note(QStringLiteral("rate:%1").arg(rate)); }
     void setOnError(std::function<void()>) override {}
 
   private:

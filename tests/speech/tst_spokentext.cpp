@@ -52,6 +52,9 @@ class TestSpokenText : public QObject {
              "numero cinque, un centimetro, un mezzo, tre undicesimi, cinque ventitreesimi, sette "
              "ventiseiesimi"},
             {"e/o, a / b", "e o, a b"},
+            // One of a thing in its gender, not "uno unità".
+            {"1 unità frazionaria, 1 serie, 1 segmento; 1 e 2", "una unità frazionaria, una serie, "
+                                                                "un segmento; uno e due"},
             {"4,05 mm, 1,5 cm, 21 dm",
              "quattro virgola zero cinque millimetri, uno virgola cinque centimetri, ventuno "
              "decimetri"},

@@ -30,8 +30,10 @@ std::string contatore(const std::string& nome, const std::string& testo) {
     return nome + " " + (numero ? testo : "0");
 }
 
+// Counts of pieces and series in words, so that one is "una unità", "una serie".
 std::string unita(int n) {
-    return std::to_string(n) + (n == 1 ? " unità frazionaria" : " unità frazionarie");
+    return spokenItalian(std::to_string(n) +
+                         (n == 1 ? " unità frazionaria" : " unità frazionarie"));
 }
 
 template <std::size_t N> int visibili(const std::array<PieceGeometry, N>& pieces) {
@@ -157,7 +159,8 @@ std::string accessibleName(classifica::Ctl id, const ClassificaView& view) {
         const auto riga = static_cast<std::size_t>(id) - static_cast<std::size_t>(Ctl::LbOttimo);
         const int serie = view.dots[riga];
         return spokenItalian(classifica::design(id).text) + ", " +
-               (serie == 0 ? std::string("nessuna serie") : std::to_string(serie) + " serie");
+               (serie == 0 ? std::string("nessuna serie")
+                           : spokenItalian(std::to_string(serie) + " serie"));
     }
     case Ctl::Label5:
         return spokenItalian(classifica::design(id).text);
@@ -170,7 +173,7 @@ std::string accessibleName(classifica::Ctl id, const ClassificaView& view) {
     case Ctl::LbNuovoRecord:
         return conTesto("annuncio del record", view.nuovoRecord);
     case Ctl::Shape1:
-        return "cornice";
+        return {}; // a decoration: no control, nothing to say
     case Ctl::Image1:
         return "bersaglio con tre freccette";
     }

@@ -3,6 +3,7 @@
 
 #include "core/common/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string>
@@ -20,6 +21,14 @@ constexpr std::array<std::string_view, 10> kTens = {"",         "",          "ve
 constexpr std::array<std::string_view, 11> kOrdinals = {"",       "primo",  "secondo", "terzo",
                                                         "quarto", "quinto", "sesto",   "settimo",
                                                         "ottavo", "nono",   "decimo"};
+
+// The nouns the windows count, by gender: "1" before them is read "una"
+// ("una serie", "una unità") or "un" ("un segmento"), and "uno" before anything else.
+constexpr std::array<std::string_view, 10> kFeminine = {"unità",   "serie", "domanda", "risposta",
+                                                        "altezza", "base",  "somma",   "differenza",
+                                                        "parte",   "volta"};
+constexpr std::array<std::string_view, 7> kMasculine = {
+    "segmento", "rettangolo", "perimetro", "errore", "secondo", "record", "tasto"};
 
 constexpr std::string_view kDegree = "\xC2\xB0";   // °
 constexpr std::string_view kOrdinalO = "\xC2\xBA"; // º, the masculine ordinal sign
@@ -189,6 +198,26 @@ struct Reader {
         return "";
     }
 
+    // The word after the reader, past blanks, as written.
+    std::string_view nextWord() const {
+        std::size_t j = i;
+        while (j < s.size() && s[j] == ' ')
+            ++j;
+        std::size_t end = j;
+        while (end < s.size() && isWordByte(s, end))
+            ++end;
+        return s.substr(j, end - j);
+    }
+    // "1" counting the noun that follows it.
+    std::string oneBeforeNoun() const {
+        const std::string_view noun = nextWord();
+        if (std::ranges::find(kFeminine, noun) != kFeminine.end())
+            return "una";
+        if (std::ranges::find(kMasculine, noun) != kMasculine.end())
+            return "un";
+        return "uno";
+    }
+
     void number() {
         const std::string whole = digits();
         const bool one = value(whole) == 1;
@@ -218,7 +247,7 @@ struct Reader {
         }
         const std::string unit = unitAfter(one && !decimal);
         if (!decimal)
-            put(one && !unit.empty() ? "un" : cardinal(whole));
+            put(!one ? cardinal(whole) : unit.empty() ? oneBeforeNoun() : "un");
         put(unit);
     }
 
@@ -301,4 +330,15 @@ std::string ordinalWord(long long n) {
 
 std::string spokenItalian(std::string_view text) {
     return Reader{text, 0, {}}.read();
+}
+
+void appendSentence(std::string& text, std::string_view sentence) {
+    if (sentence.empty())
+        return;
+    if (!text.empty())
+        text += ' ';
+    text += sentence;
+    const char last = text.back();
+    if (last != '.' && last != '?' && last != '!' && last != ':')
+        text += '.';
 }

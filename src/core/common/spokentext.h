@@ -13,6 +13,8 @@
 // - fractions: "10/8" → "dieci ottavi", "1/2" → "un mezzo";
 // - ordinals: "1° segmento" → "primo segmento"; "n°" → "numero";
 // - units: "cm" → "centimetri" ("un centimetro" after 1), mm and dm alike;
+// - one of a counted thing in its gender: "1 serie" → "una serie", "1 segmento"
+//   → "un segmento";
 // - words in capitals in small letters ("INVIO" → "invio"), so they are not
 //   spelled out; a run of "!" as one, blanks collapsed and trimmed.
 // Other text goes through as it is.
@@ -26,3 +28,8 @@ std::string ordinalWord(long long n);
 // "centotto", 2000 → "duemila". Negative numbers start with "meno"; beyond
 // nine hundred ninety-nine million the digits are read one by one.
 std::string numberWords(long long n);
+
+// Adds `sentence` to `text` after a blank, closed by a full stop unless it ends
+// with a mark of its own, so that the voice pauses between the parts. An empty
+// sentence adds nothing.
+void appendSentence(std::string& text, std::string_view sentence);

@@ -181,6 +181,7 @@ void Form1::finePassaggio() {
     stage_[Ctl::VIA].visible = true;
     // This showing opens lower down, its top at a fourteenth of the screen height.
     classificaTop_ = s_.screen.heightTwips() / 14;
+    fineDelPassaggio_ = true;
     if (m_.nrisposte == 0) {
         // The series was closed just now by the same run, so no answer has been
         // judged since: show the tally and the record without grading an empty
@@ -191,6 +192,7 @@ void Form1::finePassaggio() {
         classificaSerie();
     }
     classificaTop_.reset();
+    fineDelPassaggio_ = false;
     azzeraContatori();
     m_.domandefatte.fill(0);
     m_.domandefatte[static_cast<std::size_t>(m_.ndomanda)] = 1;

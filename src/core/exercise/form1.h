@@ -79,9 +79,10 @@ class Form1 {
     void LEGGI_Click();
     // The voice became ready or proved impossible.
     void speechAvailabilityChanged();
-    // The results window has graded the series and shows its grade word
-    // `risultato` ("" when it grades nothing) and the record's announcement.
-    void classificaCaricata(const std::string& risultato, const std::string& nuovoRecord);
+    // The results window has been loaded; `lettura` is what it shows, in the
+    // words a voice must say. With automatic reading it is read aloud, after the
+    // end-of-pass message when the window opens at the end of a pass.
+    void classificaCaricata(const std::string& lettura);
     // What the pupil must read to answer, in the words a voice must say: the
     // question, the choices, the prompt of the waiting box and the hint line.
     std::string testoDaLeggere() const;
@@ -177,4 +178,5 @@ class Form1 {
     bool touch_ = false; // a touch screen, or a touch seen
     bool letturaAutomatica_ = false;
     std::optional<double> classificaTop_; // where the next results window opens
+    bool fineDelPassaggio_ = false;       // the results window opens at the end of a pass
 };

@@ -21,42 +21,26 @@ constexpr std::pair<Ctl, Ctl> kPrompts[] = {
 };
 constexpr Ctl kScelte[] = {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3};
 
-bool chiusa(const std::string& frase) {
-    const char last = frase.back();
-    return last == '.' || last == '?' || last == '!' || last == ':';
-}
-
-// Adds a sentence, closed by a full stop unless it ends with a mark of its own,
-// so that the voice pauses between the parts.
-void aggiungiFrase(std::string& testo, const std::string& frase) {
-    if (frase.empty())
-        return;
-    if (!testo.empty())
-        testo += ' ';
-    testo += frase;
-    if (!chiusa(testo))
-        testo += '.';
-}
-
 } // namespace
 
 std::string Form1::testoDaLeggere() const {
     std::string testo;
-    aggiungiFrase(testo, spokenItalian(stage_[Ctl::LbDOMANDA].text));
+    appendSentence(testo, spokenItalian(stage_[Ctl::LbDOMANDA].text));
     std::vector<std::string> scelte;
     for (Ctl scelta : kScelte)
         if (stage_[scelta].visible && !stage_[scelta].text.empty())
             scelte.push_back(spokenItalian(stage_[scelta].text));
-    aggiungiFrase(testo, wordList(scelte, " oppure "));
+    appendSentence(testo, wordList(scelte, " oppure "));
     for (const auto& [box, prompt] : kPrompts)
         if (stage_.focus == box && stage_[box].visible && stage_[prompt].visible)
-            aggiungiFrase(testo, spokenItalian(stage_[prompt].text));
-    aggiungiFrase(testo, spokenItalian(stage_[Ctl::avviso].text));
+            appendSentence(testo, spokenItalian(stage_[prompt].text));
+    appendSentence(testo, spokenItalian(stage_[Ctl::avviso].text));
     return testo;
 }
 
 void Form1::leggi(const std::string& testo) {
-    if (s_.speech && s_.speech->available() && !testo.empty())
+    // Also while the voice is still being made: it is said once the voice is ready.
+    if (s_.speech && !testo.empty())
         s_.speech->say(testo);
 }
 
@@ -73,9 +57,10 @@ void Form1::LEGGI_Click() {
 }
 
 void Form1::Form_Paint() {
-    // Nothing of speech loads before the window is on screen; with automatic
-    // reading the engine is made now, so that it is ready for the first question.
-    if (letturaAutomatica_ && s_.speech)
+    // Nothing of speech loads before the window is on screen. The engine is made
+    // now on every start, away from the window's thread: the loudspeaker shows
+    // once it is known to offer an Italian voice, and is never offered in vain.
+    if (s_.speech)
         s_.speech->prepare();
 }
 
@@ -83,12 +68,13 @@ void Form1::speechAvailabilityChanged() {
     stage_[Ctl::LEGGI].visible = s_.speech && s_.speech->available();
 }
 
-void Form1::classificaCaricata(const std::string& risultato, const std::string& nuovoRecord) {
+void Form1::classificaCaricata(const std::string& lettura) {
     if (!letturaAutomatica_)
         return;
     std::string testo;
-    aggiungiFrase(testo, spokenItalian(risultato));
-    if (!testo.empty())
-        aggiungiFrase(testo, spokenItalian(nuovoRecord));
+    // The message stays on the exercise window beside the results.
+    if (fineDelPassaggio_ && stage_[Ctl::avviso].visible)
+        appendSentence(testo, spokenItalian(stage_[Ctl::avviso].text));
+    appendSentence(testo, lettura);
     leggi(testo);
 }

@@ -19,11 +19,17 @@ enum class ControlKind {
     // A frame with a border is a panel that holds other controls; one without
     // a border holds a figure of unit pieces.
     Frame,
-    Border,  // a rectangle outline with no fill, drawn in the fore colour
+    Border,  // a rectangle outline with no fill, drawn in the fore colour; a decoration
     Picture, // a vector drawing; the text is the drawing's resource
     Speaker, // a button that shows a loudspeaker instead of a caption
 };
 enum class Align { Left, Center, Right };
+
+// A decoration is painted on its window's own surface and is no control: nothing
+// can be clicked or focused on it, and a screen reader passes it by.
+constexpr bool isDecoration(ControlKind kind) {
+    return kind == ControlKind::Border;
+}
 
 struct FontDesign {
     std::string_view face = "MS Sans Serif";

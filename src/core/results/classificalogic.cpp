@@ -4,6 +4,7 @@
 #include "core/results/classificalogic.h"
 
 #include "core/common/numbertext.h"
+#include "core/common/spokentext.h"
 #include "core/exercise/modulo1.h"
 
 #include <algorithm>
@@ -112,4 +113,13 @@ ClassificaView caricaClassifica(Modulo1& m, double now) {
     if (m.record == kNessunRecord)
         v.trecordVisible = false;
     return v;
+}
+
+std::string letturaClassifica(const ClassificaView& view) {
+    std::string testo;
+    appendSentence(testo, spokenItalian(view.risultato));
+    appendSentence(testo, spokenItalian(view.nuovoRecord));
+    if (view.trecordVisible)
+        appendSentence(testo, "Record: " + spokenItalian(view.trecord));
+    return testo;
 }

@@ -55,3 +55,7 @@ std::optional<double> nuovoRecordDa(double seconds, double record);
 
 // "45,3  secondi": the record as its shortest decimal text, with a decimal comma.
 std::string testoRecord(double record);
+
+// What the results window shows, as a voice must say it: the grade, the new
+// record's announcement and the record time, each shown only when there is one.
+std::string letturaClassifica(const ClassificaView& view);

@@ -47,6 +47,9 @@ ClassificaWindow::ClassificaWindow(Modulo1& modulo, const Clock& clock, double t
       tpp_(twipsPerPixel), timer1_(this) {
     setObjectName(QStringLiteral("classificaform"));
     setWindowTitle(QStringLiteral("Form1"));
+    // The designed caption is never drawn; a screen reader names the window for
+    // what it shows.
+    setAccessibleName(toQString(kResultsWindowName));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(classifica::kWidth, tpp_), twipsToPixels(classifica::kHeight, tpp_));
@@ -72,19 +75,17 @@ QRect ClassificaWindow::inPixel(float left, float top, float width, float height
 
 void ClassificaWindow::creaControlli() {
     for (const classifica::ClassificaControlDesign& d : classifica::controls()) {
+        if (isDecoration(d.kind))
+            continue; // painted by the window itself
         QWidget* w = createControl(d, this);
         const QRect designed = inPixel(d.left, d.top, d.width, d.height);
         w->setGeometry(designed);
         if (auto* label = qobject_cast<QLabel*>(w))
             adattaEtichetta(label, d);
-        if (auto* shape = dynamic_cast<BorderShape*>(w))
-            shape->setEdge(designed);
         widgets_[static_cast<std::size_t>(d.id)] = w;
     }
     creaPallini();
-    // The border is drawn on the window's surface, beneath everything else,
-    // and the button above the painted controls.
-    control(Ctl::Shape1)->lower();
+    // The button goes above the painted controls.
     auto* command1 = static_cast<QPushButton*>(control(Ctl::Command1));
     // PROSEGUI never holds the focus, so Space cannot press it; Enter
     // presses it as the window's default button.
@@ -153,9 +154,20 @@ void ClassificaWindow::Form_Load() {
     applicaNomi();
 }
 
+void ClassificaWindow::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The decorations, on the window's surface beneath every control.
+    QPainter p(this);
+    for (const classifica::ClassificaControlDesign& d : classifica::controls())
+        if (isDecoration(d.kind))
+            paintBorder(p, inPixel(d.left, d.top, d.width, d.height),
+                        d.fore.value_or(colour::kBlack), d.border);
+}
+
 void ClassificaWindow::applicaNomi() {
     for (const classifica::ClassificaControlDesign& d : classifica::controls())
-        control(d.id)->setAccessibleName(QString::fromStdString(::accessibleName(d.id, view_)));
+        if (control(d.id))
+            control(d.id)->setAccessibleName(QString::fromStdString(::accessibleName(d.id, view_)));
     for (std::size_t r = 0; r < pallini_.size(); ++r)
         for (std::size_t k = 0; k < pallini_[r].size(); ++k)
             pallini_[r][k]->setAccessibleName(

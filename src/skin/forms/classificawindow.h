@@ -37,6 +37,7 @@ class ClassificaWindow : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void Form_Load();

@@ -97,24 +97,15 @@ void onClick(QWidget* control, QObject* context, std::function<void()> handler) 
         QObject::connect(figure, &FigureFrame::clicked, context, std::move(handler));
 }
 
-BorderShape::BorderShape(Rgb colour, int widthPixels, QWidget* parent)
-    : QWidget(parent), colour_(toQColor(colour)), width_(widthPixels) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void BorderShape::setEdge(const QRect& edge) {
-    const int outside = width_ / 2;
-    const int inside = width_ - outside;
-    setGeometry(edge.adjusted(-outside, -outside, inside, inside));
-}
-
-void BorderShape::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QRect r = rect();
-    p.fillRect(r.left(), r.top(), r.width(), width_, colour_);
-    p.fillRect(r.left(), r.bottom() - width_ + 1, r.width(), width_, colour_);
-    p.fillRect(r.left(), r.top(), width_, r.height(), colour_);
-    p.fillRect(r.right() - width_ + 1, r.top(), width_, r.height(), colour_);
+void paintBorder(QPainter& p, const QRect& edge, Rgb colour, int widthPixels) {
+    const int outside = widthPixels / 2;
+    const int inside = widthPixels - outside;
+    const QRect r = edge.adjusted(-outside, -outside, inside, inside);
+    const QColor c = toQColor(colour);
+    p.fillRect(r.left(), r.top(), r.width(), widthPixels, c);
+    p.fillRect(r.left(), r.bottom() - widthPixels + 1, r.width(), widthPixels, c);
+    p.fillRect(r.left(), r.top(), widthPixels, r.height(), c);
+    p.fillRect(r.right() - widthPixels + 1, r.top(), widthPixels, r.height(), c);
 }
 
 Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {}

@@ -5,6 +5,7 @@
 #include "skin/forms/qtconvert.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QWidget>
 
@@ -25,22 +26,10 @@ QFont toQFont(const FontDesign& font, float size);
 // labels, figure frames); other widgets take no clicks.
 void onClick(QWidget* control, QObject* context, std::function<void()> handler);
 
-// A rectangle outline with no fill. A thick line is centred on the shape's
-// edge, as the old toolkit drew it, so the widget reaches half a line beyond
-// the designed rectangle on every side.
-class BorderShape final : public QWidget {
-  public:
-    BorderShape(Rgb colour, int widthPixels, QWidget* parent);
-    // Places the outline on the designed rectangle `edge`, in pixels.
-    void setEdge(const QRect& edge);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    QColor colour_;
-    int width_;
-};
+// A rectangle outline with no fill, painted on a window's surface. A thick line
+// is centred on the designed rectangle `edge` (in pixels), as the old toolkit
+// drew it, so it reaches half a line beyond the rectangle on every side.
+void paintBorder(QPainter& p, const QRect& edge, Rgb colour, int widthPixels);
 
 // A picture of the design, stretched to fill the control. The drawing is read
 // through Qt's image plugin for its format when the control is first painted,
@@ -87,8 +76,7 @@ template <typename Id> QWidget* createControl(const ControlDesign<Id>& d, QWidge
         w = createFrame(d.back, d.border, parent);
         break;
     case ControlKind::Border:
-        w = new BorderShape(d.fore.value_or(colour::kBlack), d.border, parent);
-        break;
+        return nullptr; // a decoration, painted by its window
     case ControlKind::Picture:
         w = createPicture(d.text, parent);
         break;

@@ -65,6 +65,8 @@ Form1Window::Form1Window(PlatformServices services, const ClassroomSettings& set
         });
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
+    // The caption is empty by design; a screen reader still names the window.
+    setAccessibleName(toQString(kExerciseWindowName));
     setAutoFillBackground(true);
     // Touches come to the window first, so the pad shows from the first one on;
     // the window passes them on, and Qt turns each tap into a click.
@@ -395,10 +397,9 @@ void Form1Window::applicaFigure() {
 }
 
 void Form1Window::mostraClassifica(std::optional<double> topTwips) {
-    apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel(),
-                   [this](const ClassificaView& view) {
-                       logic_.classificaCaricata(view.risultato, view.nuovoRecord);
-                   });
+    apriClassifica(
+        modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel(),
+        [this](const ClassificaView& view) { logic_.classificaCaricata(letturaClassifica(view)); });
     // Back from the results window, the pupil types on into the waiting box.
     applicaFuoco();
 }

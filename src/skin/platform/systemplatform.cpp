@@ -15,12 +15,13 @@ namespace {
 constexpr std::chrono::milliseconds kLatestOpen{1000};
 } // namespace
 
-SystemPlatform::SystemPlatform(std::string schoolSounds)
+SystemPlatform::SystemPlatform(std::string schoolSounds, ReadingPace pace)
     : random_(clock_), pause_(clock_), player_(makeSystemSoundPlayer()),
       audio_(*player_, random_, QCoreApplication::applicationDirPath().toStdString(),
              std::move(schoolSounds)),
       speech_(std::make_unique<QtSpeech>(QtSpeech::engineInstalled() ? QtSpeech::defaultModulePath()
-                                                                     : QString())),
+                                                                     : QString(),
+                                         QtSpeech::kOpenTimeoutMs, pace)),
       soundOpener_(std::make_unique<AfterFirstPaint>([player = player_.get()] { player->open(); },
                                                      kLatestOpen)) {}
 

@@ -32,8 +32,10 @@ struct PlatformServices {
 // for before (the start cue) plays as soon as it is open.
 class SystemPlatform {
   public:
-    // `schoolSounds`: the folder of the school's own cue files.
-    explicit SystemPlatform(std::string schoolSounds = ClassroomSettings{}.schoolSounds);
+    // `schoolSounds`: the folder of the school's own cue files; `pace`: how fast
+    // the voice reads.
+    explicit SystemPlatform(std::string schoolSounds = ClassroomSettings{}.schoolSounds,
+                            ReadingPace pace = ClassroomSettings{}.readingPace);
     ~SystemPlatform();
     PlatformServices services();
 

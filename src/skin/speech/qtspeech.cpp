@@ -19,6 +19,10 @@ namespace {
 // to the end of the process.
 constexpr int kQuitWaitMs = 100;
 
+// espeak-ng's own pace, about 175 words a minute, is fast for six-year-olds;
+// half-way to Qt's slowest reads at about 120.
+constexpr double kSlowRate = -0.5;
+
 } // namespace
 
 // Lives on the speech thread: loads the module, opens its engine and passes
@@ -26,7 +30,8 @@ constexpr int kQuitWaitMs = 100;
 class VoiceWorker final : public QObject {
     Q_OBJECT
   public:
-    explicit VoiceWorker(QString modulePath) : modulePath_(std::move(modulePath)) {}
+    VoiceWorker(QString modulePath, double rate)
+        : modulePath_(std::move(modulePath)), rate_(rate) {}
     ~VoiceWorker() override {
         if (engine_)
             engine_->stop();
@@ -38,9 +43,10 @@ class VoiceWorker final : public QObject {
         if (factory)
             engine_.reset(factory->create());
         const bool ok = engine_ && engine_->open();
-        if (ok)
+        if (ok) {
+            engine_->setRate(rate_);
             engine_->setOnError([this] { emit failed(); });
-        else
+        } else
             engine_.reset();
         emit opened(ok);
     }
@@ -59,10 +65,12 @@ class VoiceWorker final : public QObject {
 
   private:
     QString modulePath_;
+    double rate_;
     std::unique_ptr<VoiceEngine> engine_;
 };
 
-QtSpeech::QtSpeech(QString modulePath, int openTimeoutMs) : modulePath_(std::move(modulePath)) {
+QtSpeech::QtSpeech(QString modulePath, int openTimeoutMs, ReadingPace pace)
+    : modulePath_(std::move(modulePath)), rate_(rate(pace)) {
     if (!QFileInfo(modulePath_).isFile())
         state_ = State::Unavailable;
     openTimeout_.setSingleShot(true);
@@ -87,6 +95,10 @@ QString QtSpeech::defaultModulePath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/speech/frazioni_speech.so");
 }
 
+double QtSpeech::rate(ReadingPace pace) {
+    return pace == ReadingPace::Slow ? kSlowRate : 0.0;
+}
+
 bool QtSpeech::engineInstalled() {
     const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                            QStringLiteral("/texttospeech/libqtexttospeech_speechd.so");
@@ -100,7 +112,7 @@ void QtSpeech::prepare() {
     // No parent: a thread still held by the server must outlive this object.
     thread_ = new QThread;
     thread_->setObjectName(QStringLiteral("speech"));
-    worker_ = new VoiceWorker(modulePath_);
+    worker_ = new VoiceWorker(modulePath_, rate_);
     worker_->moveToThread(thread_);
     connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
     connect(worker_, &VoiceWorker::opened, this, &QtSpeech::opened);
@@ -138,6 +150,7 @@ void QtSpeech::opened(bool ok) {
         return;
     }
     state_ = State::Ready;
+    availabilityChanged();
     if (pending_) {
         const std::string text = pending_->toStdString();
         pending_.reset();

@@ -1,21 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The speech module: Qt's text-to-speech engine behind the VoiceEngine the
-// program loads when the pupil first asks for a reading.
+// program loads once its window is on screen.
 #include "skin/speech/voiceengine.h"
 
+#include <QEventLoop>
 #include <QLocale>
 #include <QObject>
 #include <QTextToSpeech>
+#include <QTimer>
 
 #include <memory>
 
 namespace {
 
+// How long an engine made in the background may take to become ready; the
+// program gives up on a voice sooner, so this only bounds the speech thread.
+constexpr int kReadyWaitMs = 20000;
+
 class QtVoiceEngine final : public VoiceEngine {
   public:
     bool open() override {
         tts_ = std::make_unique<QTextToSpeech>();
-        if (tts_->state() == QTextToSpeech::Error)
+        // Some engines are made in the background: the voices are known only
+        // once the engine is ready.
+        if (tts_->state() != QTextToSpeech::Ready && tts_->state() != QTextToSpeech::Error) {
+            QEventLoop loop;
+            QObject::connect(tts_.get(), &QTextToSpeech::stateChanged, &loop, &QEventLoop::quit);
+            QTimer::singleShot(kReadyWaitMs, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        if (tts_->state() != QTextToSpeech::Ready)
             return false;
         QLocale italian;
         bool found = false;
@@ -42,6 +56,7 @@ class QtVoiceEngine final : public VoiceEngine {
         tts_->say(text);
     }
     void stop() override { tts_->stop(QTextToSpeech::BoundaryHint::Immediate); }
+    void setRate(double rate) override { tts_->setRate(rate); }
     void setOnError(std::function<void()> onError) override { onError_ = std::move(onError); }
 
   private:

@@ -19,6 +19,8 @@ class VoiceEngine {
     // Stops what is being said and says `text`.
     virtual void say(const QString& text) = 0;
     virtual void stop() = 0;
+    // The pace of what is said from now on: Qt's rate, -1 (slowest) to 1.
+    virtual void setRate(double rate) = 0;
     // Run when the engine reports an error after it was opened.
     virtual void setOnError(std::function<void()> onError) = 0;
 };
