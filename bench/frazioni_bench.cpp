@@ -336,7 +336,7 @@ int main(int argc, char* argv[]) {
     // As the program does: the settings files of this machine and user, read
     // before QApplication (the benchmark's own arguments are not options).
     const StartUp startUp =
-        setUpClassroom({QString::fromLocal8Bit(argv[0])}, settingsPaths(), localeLanguage());
+        setUpClassroom({QString::fromLocal8Bit(argv[0])}, settingsFiles(), localeLanguage());
     std::fputs(startUp.errors.c_str(), stderr);
     times.settingsRead = steadySeconds();
     QApplication app(argc, argv);

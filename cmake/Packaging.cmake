@@ -104,11 +104,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # loads at run time is declared by hand: Qt's window-system plugin, the fonts
 # the windows name, SDL2 (loaded by the sound player once the first window is
 # up; 2.0.16 has every function it calls) and Qt's SVG image plugin, which
-# draws the results window's picture. The speech engine and its Italian voice
-# are only recommended: a normal install brings them, and a machine without
-# them runs the program with the loudspeaker hidden.
+# draws the results window's picture. Debian 13 moved that plugin out of
+# libqt6svg6 into qt6-svg-plugins (which Breaks libqt6svg6 before 6.7.2-5), so
+# a libqt6svg6 older than that carries the plugin itself: Debian 12's 6.4.2.
+# The speech engine and its Italian voice are only recommended: a normal
+# install brings them, and a machine without them runs the program with the
+# loudspeaker hidden; tools/bootstrap run installs them too.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-liberation, libsdl2-2.0-0 (>= 2.0.16), libqt6svg6 (>= 6.4)")
+    "qt6-qpa-plugins, fonts-liberation, libsdl2-2.0-0 (>= 2.0.16), qt6-svg-plugins | libqt6svg6 (<< 6.7.2-5~)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)

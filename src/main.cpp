@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const StartUp startUp = setUpClassroom(arguments, settingsPaths(), localeLanguage());
+    const StartUp startUp = setUpClassroom(arguments, settingsFiles(), localeLanguage());
     std::cout << startUp.out << std::flush;
     std::cerr << startUp.errors << std::flush;
     if (startUp.exitStatus)

@@ -3,13 +3,14 @@
 // order of precedence, and every way a file or an option can be wrong; then the program itself,
 // which must answer --help, --version and a mistake with no display, no window and no sound.
 #include "core/settings/settingkeys.h"
+#include "core/settings/settingsfiles.h"
 #include "skin/settings/commandline.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSettings>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,13 +18,14 @@
 
 namespace {
 
-const QByteArray kAll = "number-pad=always\nread-aloud=on\nsounds-folder=/srv/suoni\n";
+const QByteArray kAll =
+    "number-pad=always\nread-aloud=on\nread-aloud-rate=normal\nsounds-folder=/srv/suoni\n";
 
-// The settings as one text: "always on /srv/suoni".
+// The settings as one text: "always on normal /srv/suoni".
 QString described(const ClassroomSettings& settings) {
     QStringList values;
-    for (const std::string_view key : settingkeys::kAll)
-        values << QString::fromStdString(settingText(settings, key));
+    for (const SettingKey& key : kSettingKeys)
+        values << QString::fromStdString(key.text(settings));
     return values.join(' ');
 }
 
@@ -69,63 +71,78 @@ class SettingsTest : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QStringList>("lines"); // a text each line of standard error holds
-        const QString defaults = "auto off /etc/frazioni/suoni", all = "always on /srv/suoni";
+        QTest::addColumn<QString>("out");       // with --check-settings: what it prints first
+        const QString defaults = "auto off slow /etc/frazioni/suoni",
+                      all = "always on normal /srv/suoni";
         // A row with nothing or a file at the user's file's path; the arguments split at blanks.
+        // In the lines and the output, %1 stands for the folder of both files.
         auto add = [&](const char* name, const QByteArray& system, const QByteArray& user,
                        const QString& arguments, const QString& settings,
-                       const QStringList& lines = {}) {
+                       const QStringList& lines = {}, const QString& out = {}) {
             QTest::newRow(name) << system << (user.isNull() ? "none" : "file") << user
-                                << arguments.split(' ', Qt::SkipEmptyParts) << settings << lines;
+                                << arguments.split(' ', Qt::SkipEmptyParts) << settings << lines
+                                << out;
         };
         add("defaults", {}, {}, "", defaults);
         add("the command line", {}, {},
-            "--number-pad=always --read-aloud on -sounds-folder=/srv/suoni", all);
+            "--number-pad=always --read-aloud on -read-aloud-rate=Normal -sounds-folder=/srv/suoni",
+            all);
         add("the user's file over the machine's", kAll, "number-pad=never\nread-aloud=off\n", "",
-            "never off /srv/suoni");
-        add("the command line over the machine's file", kAll, {}, "--read-aloud=off",
-            "always off /srv/suoni");
+            "never off normal /srv/suoni");
         add("the command line over the user's file", {}, kAll, "--sounds-folder=/media/suoni/",
-            "always on /media/suoni/");
+            "always on normal /media/suoni/");
         add("the command line over both, the last of an option counting", "number-pad=always\n",
             "number-pad=never\n", "--number-pad=never --number-pad=auto", defaults);
-        add("the whiteboard classroom's file, as the manual shows it",
-            "# The whiteboard classroom: the number pad always on screen.\nnumber-pad=always\n", {},
-            "", "always off /etc/frazioni/suoni");
-        add("words in any case, blanks around them", "number-pad = NEVER\nread-aloud=On\n", {}, "",
-            "never on /etc/frazioni/suoni");
-        // Letters of two, three and four bytes; QSettings reads a comma as a list.
-        add("a folder named in any script, with a comma", {}, "sounds-folder=/srv/città, 3ª/ठ/𝄞\n",
-            "", "auto off /srv/città, 3ª/ठ/𝄞");
+        // Pins a fault: "number-pad=always   # LIM" was refused as a bad value.
+        add("the whiteboard classroom's file, as the manual shows it, checked",
+            "# The whiteboard classroom.\n; Number pad:\nnumber-pad=always   # LIM\n", {},
+            "--check-settings", "always off slow /etc/frazioni/suoni", {},
+            "number-pad=always # from %1/system.conf:3\nread-aloud=off # by default\n");
+        add("words in any case, blanks around them, Windows' line ends",
+            "\xEF\xBB\xBF number-pad = ALWAYS\r\n\tread-aloud=On\t\r\nread-aloud-rate=slow\n", {},
+            "", "always on slow /etc/frazioni/suoni");
+        // Letters of two, three and four bytes. Pins a fault: a comma became ", " and a
+        // semicolon cut the folder's name.
+        add("a folder named in any script, with a comma, a semicolon and a #", {},
+            "sounds-folder=/srv/città,3ª;ठ/#𝄞 ;x # not the folder's\n", "",
+            "auto off slow /srv/città,3ª;ठ/#𝄞 ;x");
         add("Qt's own options let through", {}, {}, "-platform offscreen -reverse --style=Fusion",
             defaults);
 
-        const QString user = "user.conf: ";
+        const QString user = "user.conf:";
         add("a bad value in the user's file keeps the machine's", kAll, "number-pad=sometimes\n",
-            "", all,
-            {user + "number-pad=sometimes: the value must be auto, always or never; number-pad "
-                    "stays always\n"});
+            "--check-settings", all,
+            {user + "1: number-pad=sometimes: the value must be auto, always or never; number-pad "
+                    "is always, from %1/system.conf:1\n"},
+            "number-pad=always # from %1/system.conf:1\nread-aloud=on # from %1/system.conf:2\n");
+        // Pins a fault: the line named the value that "stays" before the command line counted.
+        add("a bad value told with what the command line makes of it", kAll,
+            "read-aloud-rate=fast\n", "--read-aloud-rate=slow", "always on slow /srv/suoni",
+            {user + "1: read-aloud-rate=fast: the value must be slow or normal; read-aloud-rate is "
+                    "slow, from the command line\n"});
         add("a bad value of each key keeps the default", {},
             "read-aloud=yes\nsounds-folder=suoni\nnumber-pad=\n", "", defaults,
-            {user + "number-pad=: the value must be auto, always or never",
-             user + "read-aloud=yes: the value must be off or on; read-aloud stays off",
-             user + "sounds-folder=suoni: the value must be the full path of a folder, starting "
-                    "with /; sounds-folder stays /etc/frazioni/suoni"});
+            {user + "1: read-aloud=yes: the value must be off or on; read-aloud is off, by default",
+             user + "2: sounds-folder=suoni: the value must be the full path of a folder, starting "
+                    "with /; sounds-folder is /etc/frazioni/suoni, by default",
+             user + "3: number-pad=: the value must be auto, always or never"});
         add("unknown keys, the good ones used", {},
             "numberpad=always\nread-aloud=on\n[scuola]\nnumber-pad=never\n", "",
-            "auto on /etc/frazioni/suoni",
-            {user + "unknown key numberpad=always: the keys are number-pad, read-aloud and "
-                    "sounds-folder; ignored",
-             user + "unknown key scuola/number-pad=never"});
-        add("a value across lines shown on one, long ones cut", {},
-            "number-pad=\"a\\nb\"\nread-aloud=" + QByteArray(100, 'x') + "\n", "", defaults,
-            {user + "number-pad=a?b: ",
-             user + "read-aloud=" + QString(60, 'x') + "...: the value"});
+            "never on slow /etc/frazioni/suoni",
+            {user +
+                 "1: unknown key numberpad: the keys are number-pad, read-aloud, read-aloud-rate "
+                 "and sounds-folder; line not used",
+             user + "3: unknown key [scuola]"});
+        add("a value with a tab shown on one line, long ones cut", {},
+            "number-pad=a\tb\nread-aloud=" + QByteArray(100, 'x') + "\n", "", defaults,
+            {user + "1: number-pad=a?b: ",
+             user + "2: read-aloud=" + QString(60, 'x') + "...: the value"});
         QByteArray text;
         for (int i = 0; i < 8; ++i)
             text += "line" + QByteArray::number(i) + "=x\n";
         add("a text that is not settings: five lines, then how many more", {},
-            text + "read-aloud=on\n", "", "auto on /etc/frazioni/suoni",
-            {"line0", "line1", "line2", "line3", "line4", user + "3 more lines"});
+            text + "read-aloud=on\n", "", "auto on slow /etc/frazioni/suoni",
+            {"line0", "line1", "line2", "line3", "line4", "user.conf: 3 more lines"});
         const QString noneUsed = "; none of its settings is used\n";
         const std::tuple<const char*, const char*, QByteArray, QString> bad[] = {
             {"a folder", "folder", {}, "a folder, not a file"},
@@ -134,12 +151,13 @@ class SettingsTest : public QObject {
              "cannot be read (Permission denied)"},
             {"random bytes", "file", randomBytes(4096), "not a text file"},
             {"10 MiB", "file", kAll.repeated(10 * 1024 * 1024 / kAll.size()),
-             "larger than 64 KiB, too large for a settings file"},
-            {"not INI", "file", "[scuola\nnumber-pad=never\n", "not in the INI format"}};
+             "too large for a settings file, over 64 KiB"}};
         for (const auto& [name, node, content, why] : bad) {
             QTest::newRow(name) << QByteArray("read-aloud=on\n") << node << content << QStringList()
-                                << "auto on /etc/frazioni/suoni"
-                                << QStringList{user + why + (why.endsWith(')') ? noneUsed : "")};
+                                << "auto on slow /etc/frazioni/suoni"
+                                << QStringList{"user.conf: " + why +
+                                               (why.endsWith(')') ? noneUsed : "")}
+                                << QString();
         }
     }
     void eachSettingComesFromTheFirstPlaceThatGivesIt() {
@@ -149,19 +167,27 @@ class SettingsTest : public QObject {
         QFETCH(QStringList, arguments);
         QFETCH(QString, settings);
         QFETCH(QStringList, lines);
+        QFETCH(QString, out);
         QTemporaryDir dir;
-        const SettingsPaths paths{dir.filePath("system.conf"), dir.filePath("user.conf")};
-        QVERIFY(place(paths.system, system.isNull() ? "none" : "file", system));
-        QVERIFY(place(paths.user, userNode, user));
+        const QString systemFile = dir.filePath("system.conf"),
+                      userFile = dir.filePath("user.conf");
+        QVERIFY(place(systemFile, system.isNull() ? "none" : "file", system));
+        QVERIFY(place(userFile, userNode, user));
         const StartUp s =
-            setUpClassroom(QStringList{"frazioni"} + arguments, paths, Language::English);
-        QVERIFY(!s.exitStatus && s.out.empty());
+            setUpClassroom(QStringList{"frazioni"} + arguments,
+                           {userFile.toStdString(), systemFile.toStdString()}, Language::English);
+        // Checking the settings ends the program, with status 2 when a file has a mistake.
+        QCOMPARE(s.exitStatus,
+                 out.isEmpty() ? std::nullopt : std::optional(lines.isEmpty() ? 0 : 2));
+        QVERIFY2(QString::fromStdString(s.out).startsWith(QString(out).replace("%1", dir.path())),
+                 s.out.c_str());
         QCOMPARE(described(s.settings), settings);
         const QStringList got = QString::fromStdString(s.errors).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(got.size(), lines.size());
         for (qsizetype i = 0; i < lines.size(); ++i) {
             QVERIFY2(got[i].startsWith("frazioni: " + dir.path() + '/'), qPrintable(got[i]));
-            QVERIFY2((got[i] + '\n').contains(lines[i]), qPrintable(got[i]));
+            QVERIFY2((got[i] + '\n').contains(QString(lines[i]).replace("%1", dir.path())),
+                     qPrintable(got[i]));
         }
     }
 
@@ -185,12 +211,16 @@ class SettingsTest : public QObject {
              "frazioni: --read-aloud=si: il valore dev'essere off o on. Vedi 'frazioni --help'.\n"},
             {"--read-aloud=on --numberpad=always", false, 2, "",
              "frazioni: unknown option --numberpad: the options are --number-pad, --read-aloud, "
-             "--sounds-folder, --help and --version" +
+             "--read-aloud-rate, --sounds-folder, --check-settings, --help and --version" +
                  hint},
+            // Pins a fault: Qt's English "Missing value after '-platform'" came first.
+            {"--read-aloud=on -platform", true, 2, "",
+             "frazioni: -platform vuole un valore. Vedi 'frazioni --help'.\n"},
+            {"--check-settings=yes", false, 2, "",
+             "frazioni: --check-settings takes no value" + hint},
             {"-style=Fusion -reverse --sounds-folder", false, 2, "",
              "frazioni: --sounds-folder needs a value: the full path of a folder, starting with /" +
                  hint},
-            {"--version=2", false, 2, "", "frazioni: --version takes no value" + hint},
             {"esercizio.txt", false, 2, "",
              "frazioni: unexpected argument 'esercizio.txt': the program takes only options" +
                  hint}};
@@ -205,18 +235,20 @@ class SettingsTest : public QObject {
         QFETCH(QString, out);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        const SettingsPaths paths{dir.filePath("system.conf"), dir.filePath("user.conf")};
-        QVERIFY(place(paths.user, "file", "number-pad=sometimes\n")); // never read here
-        const StartUp s = setUpClassroom(QStringList{"frazioni"} + arguments, paths,
+        const std::vector<std::string> files = {dir.filePath("user.conf").toStdString(),
+                                                dir.filePath("system.conf").toStdString()};
+        QVERIFY(place(dir.filePath("user.conf"), "file", "number-pad=sometimes\n")); // not read
+        const StartUp s = setUpClassroom(QStringList{"frazioni"} + arguments, files,
                                          italian ? Language::Italian : Language::English);
         QCOMPARE(s.exitStatus, std::optional<int>(status));
         QVERIFY2(QString::fromStdString(s.out).startsWith(out), s.out.c_str());
         QCOMPARE(QString::fromStdString(s.errors), error);
-        if (out.startsWith("U")) // the help names both files and every option with its default
-            for (const QString& part :
-                 {paths.system, paths.user, QString("--number-pad=auto|always|never"),
-                  QString("--read-aloud=off|on"), QString("/etc/frazioni/suoni")})
-                QVERIFY2(s.out.find(part.toStdString()) != std::string::npos, qPrintable(part));
+        if (out.startsWith("U")) // the help names the files and every option with its default
+            for (const std::string& part :
+                 {files[0] + "\n  " + files[1], std::string("--number-pad=auto|always|never"),
+                  std::string("--read-aloud-rate=slow|normal"), std::string("/etc/frazioni/suoni"),
+                  std::string("--check-settings")})
+                QVERIFY2(s.out.find(part) != std::string::npos, part.c_str());
     }
 
     // The manual pages follow LC_ALL, else LC_MESSAGES, else LANG; so does the program.
@@ -225,26 +257,41 @@ class SettingsTest : public QObject {
         QCOMPARE(messageLanguage("", "it_CH", "en_GB.UTF-8"), Language::Italian);
         QCOMPARE(messageLanguage("C", "it_IT", "it_IT"), Language::English);
         QCOMPARE(messageLanguage("", "", "it"), Language::Italian);
+        QCOMPARE(messageLanguage("", "", "it.UTF-8"), Language::Italian);
         QCOMPARE(messageLanguage("", "", "iu_CA"), Language::English);
         QCOMPARE(messageLanguage("", "", ""), Language::English);
     }
 
-    // The files are the ones QSettings would read for "frazioni", found without QSettings,
-    // which reads a file as soon as it is made.
-    void theFilesAreWhereQSettingsKeepsThem() {
-        QTemporaryDir dir;
-        for (const QByteArray& dirs :
-             {dir.filePath("a").toUtf8() + ':' + dir.filePath("b").toUtf8(), QByteArray()}) {
-            qputenv("XDG_CONFIG_HOME", dir.filePath("home").toUtf8());
-            qputenv("XDG_CONFIG_DIRS", dirs);
-            const SettingsPaths paths = settingsPaths();
-            QCOMPARE(paths.system, QSettings(QSettings::NativeFormat, QSettings::SystemScope,
-                                             "frazioni", "frazioni")
-                                       .fileName());
-            QCOMPARE(paths.user, QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                                           "frazioni", "frazioni")
-                                     .fileName());
-        }
+    // The files of the XDG base directory rules: the user's, then one in each folder of the
+    // machine's, the first over the others; relative folders are none of theirs.
+    void theFilesAreTheXdgOnes_data() {
+        QTest::addColumn<QString>("configHome");
+        QTest::addColumn<QString>("configDirs");
+        QTest::addColumn<QStringList>("folders"); // each holds frazioni/frazioni.conf
+        QTest::newRow("neither set") << ""
+                                     << "" << QStringList{"/home/u/.config", "/etc/xdg"};
+        // Pins a fault: Plasma's first folder was the only one read, so /etc/xdg never was.
+        QTest::newRow("Plasma's") << "/home/u/.config"
+                                  << "/home/u/.config/kdedefaults:/etc/xdg"
+                                  << QStringList{"/home/u/.config", "/home/u/.config/kdedefaults",
+                                                 "/etc/xdg"};
+        QTest::newRow("relative and repeated folders")
+            << "conf"
+            << "xdg::/srv/xdg/:/srv/xdg:/home/u/.config"
+            << QStringList{"/home/u/.config", "/srv/xdg"};
+        QTest::newRow("relative folders only") << "/c"
+                                               << "xdg" << QStringList{"/c", "/etc/xdg"};
+    }
+    void theFilesAreTheXdgOnes() {
+        QFETCH(QString, configHome);
+        QFETCH(QString, configDirs);
+        QFETCH(QStringList, folders);
+        QStringList files;
+        for (const std::string& file :
+             settingsFilePaths(configHome.toStdString(), configDirs.toStdString(), "/home/u"))
+            files << QString::fromStdString(file);
+        QCOMPARE(files,
+                 folders.replaceInStrings(QRegularExpression("$"), "/frazioni/frazioni.conf"));
     }
 
     // The program itself, on the X11 platform with no display: making a window would abort it.
@@ -259,7 +306,13 @@ class SettingsTest : public QObject {
             {"--help", "C.UTF-8", 0, "Usage: frazioni", ""},
             {"--help", "it_IT.UTF-8", 0, "Uso: frazioni", ""},
             {"--version", "C.UTF-8", 0, "frazioni 1.", ""},
-            {"--number-pad=sempre", "C.UTF-8", 2, "", "frazioni: --number-pad=sempre: "}};
+            {"--number-pad=sempre", "C.UTF-8", 2, "", "frazioni: --number-pad=sempre: "},
+            // The machine's file in the last folder of XDG_CONFIG_DIRS, a mistake in it.
+            {"--check-settings", "C.UTF-8", 2,
+             "number-pad=always # from %1/etc/frazioni/frazioni.conf:1\n"
+             "read-aloud=off # by default\n",
+             "frazioni: %1/etc/frazioni/frazioni.conf:2: read-aloud=si: the value must be off or "
+             "on; read-aloud is off, by default\n"}};
         for (const auto& [arguments, lang, status, out, error] : rows)
             QTest::addRow("%s %s", arguments, lang) << QStringList{arguments} << QString(lang)
                                                     << status << QString(out) << QString(error);
@@ -277,6 +330,10 @@ class SettingsTest : public QObject {
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("LANG", lang);
         env.insert("XDG_CONFIG_HOME", dir.path());
+        env.insert("XDG_CONFIG_DIRS", dir.filePath("kde") + ":xdg:" + dir.filePath("etc"));
+        QVERIFY(QDir(dir.path()).mkpath("etc/frazioni"));
+        QVERIFY(place(dir.filePath("etc/frazioni/frazioni.conf"), "file",
+                      "number-pad=always # LIM\nread-aloud=si\n"));
         env.insert("SDL_AUDIODRIVER", "disk");
         env.insert("SDL_DISKAUDIOFILE", dir.filePath("sound.raw"));
         QProcess program;
@@ -287,6 +344,8 @@ class SettingsTest : public QObject {
         const QString stdErr = program.readAllStandardError();
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QVERIFY2(program.exitCode() == status, qPrintable(stdErr));
+        out.replace("%1", dir.path());
+        error.replace("%1", dir.path());
         QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
         QVERIFY2(error.isEmpty() ? stdErr.isEmpty()
                                  : stdErr.startsWith(error) && stdErr.count('\n') == 1,

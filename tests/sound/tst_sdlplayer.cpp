@@ -184,6 +184,7 @@ class SdlPlayerTest : public QObject {
         init();
         SdlSoundPlayer::Options noLibrary = kMono;
         noLibrary.library = "libSDL2-no-such.so.0";
+        qputenv("LC_ALL", "C.UTF-8"); // the line is in the locale's language
         const QByteArray said = standardErrorOf([&] {
             SdlSoundPlayer none(noLibrary);
             none.play({"late"});

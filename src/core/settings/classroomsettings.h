@@ -5,8 +5,7 @@
 
 // How a classroom is set up: one value a setting, each default keeping the
 // program as it is with no settings at all. Filled in once at start-up from the
-// machine's file, the user's file and the command line, then handed to whoever
-// needs it.
+// settings files and the command line, then handed to whoever needs it.
 
 // When the exercise window shows its on-screen number pad.
 enum class PadMode {
@@ -15,7 +14,7 @@ enum class PadMode {
     Never,
 };
 
-// How fast the voice reads aloud: slow for the youngest pupils, or the engine's own pace.
+// How fast the voice reads: slow enough for the youngest pupils, or the voice's own pace.
 enum class ReadingPace { Slow, Normal };
 
 struct ClassroomSettings {

@@ -4,95 +4,13 @@
 #include "core/common/wordlist.h"
 
 #include <array>
-#include <vector>
 
 namespace {
-
-using Lines = std::vector<std::string_view>;
 
 // A value shown back in a message: a file can hold anything, and one line
 // must stay one readable line.
 constexpr std::size_t kShownLength = 60;
 constexpr std::size_t kKiB = 1024;
-
-struct Wording {
-    std::string_view english;
-    std::string_view italian;
-    std::string_view in(Language language) const {
-        return language == Language::Italian ? italian : english;
-    }
-};
-
-struct OptionHelp {
-    std::string_view key;
-    Lines english;
-    Lines italian;
-};
-
-const std::array<OptionHelp, 3> kOptionHelp = {{
-    {settingkeys::kNumberPad,
-     {"when the exercise shows its on-screen number pad: auto on a touch",
-      "screen and from the first touch on, always (for whiteboards whose pen",
-      "acts as a mouse) or never"},
-     {"quando l'esercizio mostra il tastierino numerico sullo schermo: auto",
-      "su uno schermo tattile e dal primo tocco in poi, always (per le LIM",
-      "la cui penna fa da mouse) o never"}},
-    {settingkeys::kReadAloud,
-     {"whether each new question is read aloud as it appears"},
-     {"se ogni nuova domanda viene letta ad alta voce appena compare"}},
-    {settingkeys::kSoundsFolder,
-     {"the school's own sounds: a WAV file there with the name of one of the",
-      "program's sounds (esatto.wav, premivia.wav ...) plays in its place"},
-     {"i suoni propri della scuola: un file WAV lì con il nome di uno dei",
-      "suoni del programma (esatto.wav, premivia.wav ...) suona al suo posto"}},
-}};
-
-constexpr Wording kUsage = {"Usage", "Uso"};
-constexpr Wording kOptionWord = {"OPTION", "OPZIONE"};
-constexpr Wording kAbout = {
-    "Frazioni di segmenti: a full-screen exercise in Italian on fractions of\n"
-    "segments, for primary-school pupils. Its FINE button ends it.\n",
-    "Frazioni di segmenti: esercizi a tutto schermo sulle frazioni di\n"
-    "segmenti, per gli alunni della scuola primaria. Il pulsante FINE lo chiude.\n"};
-constexpr Wording kOptions = {"Options:", "Opzioni:"};
-constexpr Wording kDefault = {"default", "predefinito"};
-constexpr Wording kHelpLine = {"show this help and exit", "mostra questo aiuto ed esce"};
-constexpr Wording kVersionLine = {"show the version and exit", "mostra la versione ed esce"};
-constexpr Wording kFilesIntro = {"The same settings, as lines such as \"number-pad=always\", go in",
-                                 "Le stesse impostazioni, come righe del tipo "
-                                 "\"number-pad=always\", vanno in"};
-constexpr Wording kSystemFile = {"for every user of this computer",
-                                 "per tutti gli utenti di questo computer"};
-constexpr Wording kUserFile = {"for this user, over the computer's file",
-                               "per questo utente, sopra il file del computer"};
-constexpr Wording kFilesOutro = {
-    "and an option on the command line wins over both. See \"man frazioni\".",
-    "e un'opzione sulla riga di comando vale più di entrambi. Vedi \"man frazioni\"."};
-constexpr Wording kHint = {"Try 'frazioni --help'.", "Vedi 'frazioni --help'."};
-constexpr Wording kMustBe = {"the value must be", "il valore dev'essere"};
-constexpr Wording kNeedsValue = {"needs a value", "vuole un valore"};
-constexpr Wording kUnknownOption = {"unknown option", "opzione sconosciuta"};
-constexpr Wording kTheOptions = {"the options are", "le opzioni sono"};
-constexpr Wording kTakesNoValue = {"takes no value", "non vuole un valore"};
-constexpr Wording kUnexpectedArgument = {"unexpected argument", "argomento inatteso"};
-constexpr Wording kOnlyOptions = {"the program takes only options",
-                                  "il programma accetta solo opzioni"};
-constexpr Wording kAnd = {" and ", " e "};
-constexpr Wording kStays = {"stays", "resta"};
-constexpr Wording kUnknownKey = {"unknown key", "chiave sconosciuta"};
-constexpr Wording kTheKeys = {"the keys are", "le chiavi sono"};
-constexpr Wording kIgnored = {"ignored", "ignorata"};
-constexpr Wording kMore = {"more lines not used", "altre righe non usate"};
-constexpr Wording kNoneUsed = {"none of its settings is used", "nessuna sua impostazione è usata"};
-constexpr Wording kFolder = {"a folder, not a file", "è una cartella, non un file"};
-constexpr Wording kNotAFile = {"not an ordinary file", "non è un file normale"};
-constexpr Wording kUnreadable = {"cannot be read", "non si può leggere"};
-constexpr Wording kLargerThan = {"larger than", "più grande di"};
-constexpr Wording kTooLarge = {"too large for a settings file",
-                               "troppo per un file di impostazioni"};
-constexpr Wording kNotText = {"not a text file", "non è un file di testo"};
-constexpr Wording kNotIni = {"not in the INI format of a settings file",
-                             "non è nel formato INI di un file di impostazioni"};
 
 constexpr std::string_view kIndent = "  ";
 constexpr std::string_view kDescriptionIndent = "      ";
@@ -105,147 +23,182 @@ std::string shown(std::string_view text) {
     return text.size() > kShownLength ? out + "..." : out;
 }
 
-std::string option(std::string_view key) {
-    return "--" + std::string(key);
-}
-
 std::string line(std::string_view text) {
     return std::string(kProgramName) + ": " + std::string(text) + "\n";
 }
 
-std::string withHint(std::string_view text, Language language) {
-    return line(std::string(text) + ". " + std::string(kHint.in(language)));
+// An option of --help and the lines that describe it.
+std::string helpEntry(std::string_view option, std::string_view description) {
+    std::string text = std::string(kIndent) + std::string(option) + "\n";
+    for (std::size_t start = 0; start < description.size();) {
+        const std::size_t end = description.find('\n', start);
+        text += std::string(kDescriptionIndent) +
+                std::string(description.substr(start, end - start)) + "\n";
+        start = end == std::string_view::npos ? description.size() : end + 1;
+    }
+    return text;
 }
 
-std::string optionList(Language language) {
-    std::vector<std::string> names;
-    for (const std::string_view key : settingkeys::kAll)
-        names.push_back(option(key));
-    names.push_back("--help");
-    names.push_back("--version");
-    return wordList(names, kAnd.in(language));
-}
-
-void addDescription(std::string& text, std::string_view description) {
-    text += std::string(kDescriptionIndent) + std::string(description) + "\n";
-}
-
-void addDescription(std::string& text, const Lines& lines) {
-    for (const std::string_view l : lines)
-        addDescription(text, l);
+const SettingKey* settingOf(std::string_view option) {
+    while (option.starts_with('-'))
+        option.remove_prefix(1);
+    return findSetting(option);
 }
 
 } // namespace
 
-std::string usageText(Language language, std::string_view systemFile, std::string_view userFile) {
+std::string fromFile(std::string_view path, std::size_t line, Language language) {
+    return Wording{"from ", "da "}.in(language) + std::string(path) + ":" + std::to_string(line);
+}
+
+std::string usageText(Language language, const std::vector<std::string>& files) {
     const ClassroomSettings defaults;
-    std::string text = std::string(kUsage.in(language)) + ": " + std::string(kProgramName) + " [" +
-                       std::string(kOptionWord.in(language)) + "]...\n" +
-                       std::string(kAbout.in(language)) + "\n" +
-                       std::string(kOptions.in(language)) + "\n";
-    for (const OptionHelp& help : kOptionHelp) {
+    std::string text =
+        Wording{"Usage: frazioni [OPTION]...\n"
+                "Frazioni di segmenti: a full-screen exercise in Italian on fractions of\n"
+                "segments, for primary-school pupils. Its FINE button ends it.\n\nOptions:\n",
+                "Uso: frazioni [OPZIONE]...\n"
+                "Frazioni di segmenti: esercizi a tutto schermo sulle frazioni di\n"
+                "segmenti, per gli alunni della scuola primaria. Il pulsante FINE lo chiude.\n"
+                "\nOpzioni:\n"}
+            .in(language);
+    for (const SettingKey& key : kSettingKeys)
         text +=
-            std::string(kIndent) + option(help.key) + "=" + valueSyntax(help.key, language) + "\n";
-        addDescription(text, language == Language::Italian ? help.italian : help.english);
-        addDescription(text,
-                       std::string(kDefault.in(language)) + ": " + settingText(defaults, help.key));
-    }
-    text += std::string(kIndent) + "-h, --help\n";
-    addDescription(text, kHelpLine.in(language));
-    text += std::string(kIndent) + "-v, --version\n";
-    addDescription(text, kVersionLine.in(language));
-    text += "\n" + std::string(kFilesIntro.in(language)) + "\n";
-    text += std::string(kIndent) + std::string(systemFile) + "\n";
-    addDescription(text, kSystemFile.in(language));
-    text += std::string(kIndent) + std::string(userFile) + "\n";
-    addDescription(text, kUserFile.in(language));
-    return text + std::string(kFilesOutro.in(language)) + "\n";
+            helpEntry("--" + std::string(key.name) + "=" + key.syntax(language),
+                      key.help.in(language) + Wording{"default: ", "predefinito: "}.in(language) +
+                          key.text(defaults));
+    text += helpEntry("--" + std::string(kCheckSettings),
+                      Wording{"print the settings in effect, where each comes from, and every\n"
+                              "mistake in the settings files, then exit: with status 2 when a\n"
+                              "file has a mistake, else 0",
+                              "stampa le impostazioni in vigore, da dove viene ognuna, e ogni\n"
+                              "errore nei file delle impostazioni, poi esce: con stato 2 se un\n"
+                              "file ha un errore, altrimenti 0"}
+                          .in(language));
+    text +=
+        helpEntry("-h, --help",
+                  Wording{"show this help and exit", "mostra questo aiuto ed esce"}.in(language));
+    text +=
+        helpEntry("-v, --version",
+                  Wording{"show the version and exit", "mostra la versione ed esce"}.in(language));
+    text += Wording{"\nThe same settings, as lines such as \"number-pad=always\", go in this\n"
+                    "user's file, then in this computer's files for every user, each file\n"
+                    "over the ones after it:\n",
+                    "\nLe stesse impostazioni, come righe del tipo \"number-pad=always\", vanno\n"
+                    "nel file di questo utente, poi nei file di questo computer per tutti gli\n"
+                    "utenti, ogni file sopra quelli che lo seguono:\n"}
+                .in(language);
+    for (const std::string& file : files)
+        text += std::string(kIndent) + file + "\n";
+    return text + Wording{"and an option on the command line wins over them all. See \"man "
+                          "frazioni\".\n",
+                          "e un'opzione sulla riga di comando vale più di tutti. Vedi \"man "
+                          "frazioni\".\n"}
+                      .in(language);
 }
 
 std::string versionText(std::string_view version) {
     return std::string(kProgramName) + " " + std::string(version) + "\n";
 }
 
-std::string badOptionValueLine(std::string_view key, std::string_view value, Language language) {
-    return withHint(option(key) + "=" + shown(value) + ": " + std::string(kMustBe.in(language)) +
-                        " " + acceptedValues(key, language),
-                    language);
+std::string checkText(const ClassroomSetup& setup) {
+    std::string text;
+    for (std::size_t i = 0; i < kSettingKeys.size(); ++i)
+        text += std::string(kSettingKeys[i].name) + "=" + kSettingKeys[i].text(setup.settings) +
+                " # " + setup.origins.at(i) + "\n";
+    return text;
 }
 
-std::string missingValueLine(std::string_view key, Language language) {
-    return withHint(option(key) + " " + std::string(kNeedsValue.in(language)) + ": " +
-                        acceptedValues(key, language),
-                    language);
-}
-
-std::string unknownOptionLine(std::string_view name, Language language) {
-    return withHint(std::string(kUnknownOption.in(language)) + " " + shown(name) + ": " +
-                        std::string(kTheOptions.in(language)) + " " + optionList(language),
-                    language);
-}
-
-std::string unexpectedValueLine(std::string_view name, Language language) {
-    return withHint(shown(name) + " " + std::string(kTakesNoValue.in(language)), language);
-}
-
-std::string unexpectedArgumentLine(std::string_view argument, Language language) {
-    return withHint(std::string(kUnexpectedArgument.in(language)) + " '" + shown(argument) +
-                        "': " + std::string(kOnlyOptions.in(language)),
-                    language);
-}
-
-std::string commandLineErrorLine(std::string_view text, Language language) {
-    std::string_view trimmed = text;
-    while (trimmed.ends_with('.'))
-        trimmed.remove_suffix(1);
-    return withHint(shown(trimmed), language);
+std::string commandLineLine(CommandLineProblem problem, std::string_view option,
+                            std::string_view value, Language language) {
+    const SettingKey* key = settingOf(option);
+    const std::string accepted = key == nullptr ? "" : ": " + key->accepted(language);
+    std::string text;
+    switch (problem) {
+    case CommandLineProblem::BadValue:
+        text = std::string(option) + "=" + shown(value) +
+               Wording{": the value must be ", ": il valore dev'essere "}.in(language) +
+               key->accepted(language);
+        break;
+    case CommandLineProblem::NeedsValue:
+        text =
+            shown(option) + Wording{" needs a value", " vuole un valore"}.in(language) + accepted;
+        break;
+    case CommandLineProblem::UnknownOption: {
+        std::vector<std::string> options;
+        for (const SettingKey& k : kSettingKeys)
+            options.push_back("--" + std::string(k.name));
+        options.push_back("--" + std::string(kCheckSettings));
+        options.push_back("--help");
+        options.push_back("--version");
+        text = Wording{"unknown option ", "opzione sconosciuta "}.in(language) + shown(option) +
+               Wording{": the options are ", ": le opzioni sono "}.in(language) +
+               wordList(options, Wording{" and ", " e "}.in(language));
+        break;
+    }
+    case CommandLineProblem::TakesNoValue:
+        text = shown(option) + Wording{" takes no value", " non vuole un valore"}.in(language);
+        break;
+    case CommandLineProblem::Unexpected:
+        text =
+            Wording{"unexpected argument '", "argomento inatteso '"}.in(language) + shown(option) +
+            Wording{"': the program takes only options", "': il programma accetta solo opzioni"}.in(
+                language);
+        break;
+    }
+    return line(text + ". " +
+                Wording{"Try 'frazioni --help'.", "Vedi 'frazioni --help'."}.in(language));
 }
 
 std::string fileProblemLine(std::string_view path, FileProblem problem, std::string_view reason,
                             Language language) {
-    std::string what;
-    switch (problem) {
-    case FileProblem::Folder:
-        what = kFolder.in(language);
-        break;
-    case FileProblem::NotAFile:
-        what = kNotAFile.in(language);
-        break;
-    case FileProblem::Unreadable:
-        what = std::string(kUnreadable.in(language)) + " (" + std::string(reason) + ")";
-        break;
-    case FileProblem::TooLarge:
-        what = std::string(kLargerThan.in(language)) + " " +
-               std::to_string(kMaxSettingsFileBytes / kKiB) + " KiB, " +
-               std::string(kTooLarge.in(language));
-        break;
-    case FileProblem::NotText:
-        what = kNotText.in(language);
-        break;
-    case FileProblem::NotIni:
-    case FileProblem::None:
-        what = kNotIni.in(language);
-        break;
+    // In the order of FileProblem.
+    constexpr std::array<Wording, 6> kProblems = {{
+        {"", ""},
+        {"a folder, not a file", "è una cartella, non un file"},
+        {"not an ordinary file", "non è un file normale"},
+        {"cannot be read (", "non si può leggere ("},
+        {"too large for a settings file, over ", "troppo per un file di impostazioni, oltre "},
+        {"not a text file", "non è un file di testo"},
+    }};
+    std::string what = kProblems.at(std::size_t(problem)).in(language);
+    if (problem == FileProblem::Unreadable)
+        what += std::string(reason) + ")";
+    if (problem == FileProblem::TooLarge)
+        what += std::to_string(kMaxSettingsFileBytes / kKiB) + " KiB";
+    return line(std::string(path) + ": " + what +
+                Wording{"; none of its settings is used", "; nessuna sua impostazione è usata"}.in(
+                    language));
+}
+
+std::string unusedEntryLine(std::string_view path, const SettingEntry& entry,
+                            const ClassroomSetup& setup, Language language) {
+    const std::string where = std::string(path) + ":" + std::to_string(entry.line) + ": ";
+    const SettingKey* key = findSetting(entry.key);
+    if (key == nullptr) {
+        std::vector<std::string_view> keys;
+        for (const SettingKey& k : kSettingKeys)
+            keys.push_back(k.name);
+        return line(where + Wording{"unknown key ", "chiave sconosciuta "}.in(language) +
+                    shown(entry.key) +
+                    Wording{": the keys are ", ": le chiavi sono "}.in(language) +
+                    wordList(keys, Wording{" and ", " e "}.in(language)) +
+                    Wording{"; line not used", "; riga non usata"}.in(language));
     }
-    return line(std::string(path) + ": " + what + "; " + std::string(kNoneUsed.in(language)));
-}
-
-std::string badValueInFileLine(std::string_view path, std::string_view key, std::string_view value,
-                               std::string_view kept, Language language) {
-    return line(std::string(path) + ": " + std::string(key) + "=" + shown(value) + ": " +
-                std::string(kMustBe.in(language)) + " " + acceptedValues(key, language) + "; " +
-                std::string(key) + " " + std::string(kStays.in(language)) + " " + shown(kept));
-}
-
-std::string unknownKeyLine(std::string_view path, std::string_view key, std::string_view value,
-                           Language language) {
-    return line(std::string(path) + ": " + std::string(kUnknownKey.in(language)) + " " +
-                shown(key) + "=" + shown(value) + ": " + std::string(kTheKeys.in(language)) + " " +
-                wordList(settingkeys::kAll, kAnd.in(language)) + "; " +
-                std::string(kIgnored.in(language)));
+    const std::size_t index = std::size_t(key - kSettingKeys.data());
+    return line(where + entry.key + "=" + shown(entry.value) +
+                Wording{": the value must be ", ": il valore dev'essere "}.in(language) +
+                key->accepted(language) + "; " + entry.key + Wording{" is ", " è "}.in(language) +
+                shown(key->text(setup.settings)) + ", " + setup.origins.at(index));
 }
 
 std::string moreUnusedLine(std::string_view path, std::size_t count, Language language) {
-    return line(std::string(path) + ": " + std::to_string(count) + " " +
-                std::string(kMore.in(language)));
+    return line(std::string(path) + ": " + std::to_string(count) +
+                Wording{" more lines not used", " altre righe non usate"}.in(language));
+}
+
+std::string noSoundLine(std::string_view library, std::string_view missing, Language language) {
+    return line(Wording{"no sound: ", "niente suono: "}.in(language) + std::string(library) +
+                (missing.empty() ? "" : Wording{" has no ", " non ha "}.in(language)) +
+                std::string(missing));
 }

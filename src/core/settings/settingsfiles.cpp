@@ -3,79 +3,131 @@
 
 #include "core/settings/settingmessages.h"
 
+#include <algorithm>
+
 namespace {
 
 // A file that is something else in text form (a README, a script) would give
 // a line for each of its lines; past these few, one line says how many more.
 constexpr std::size_t kWarningsPerFile = 5;
 
-// The length of a UTF-8 sequence from its lead byte; 0 for a byte that cannot lead one.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
-bool isAllowedControl(unsigned char c) {
-    return c == '\t' || c == '\n' || c == '\r';
+// The rest of a line from a # with a blank before it is a comment.
+std::string_view beforeComment(std::string_view value) {
+    for (std::size_t k = value.find('#'); k != std::string_view::npos; k = value.find('#', k + 1)) {
+        if (k > 0 && isBlank(value[k - 1]))
+            return value.substr(0, k);
+    }
+    return value;
+}
+
+// A file of binary bytes holds control characters that text never has.
+bool isSettingsText(std::string_view bytes) {
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        return (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) && c != '\t' && c != '\n' &&
+               c != '\r';
+    });
+}
+
+// The folder of a path as the XDG rules take it: absolute, without a slash at its end.
+void addFolder(std::vector<std::string>& files, std::string_view folder) {
+    while (folder.size() > 1 && folder.ends_with('/'))
+        folder.remove_suffix(1);
+    const std::string file = std::string(folder) + "/frazioni/frazioni.conf";
+    if (folder.starts_with('/') && std::find(files.begin(), files.end(), file) == files.end())
+        files.push_back(file);
 }
 
 } // namespace
 
-bool isSettingsText(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = sequenceLength(lead);
-        if (length == 0 || i + length > bytes.size())
-            return false;
-        if ((lead < 0x20 || lead == 0x7F) && !isAllowedControl(lead))
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if (!isContinuation(static_cast<unsigned char>(bytes[i + k])))
-                return false;
-        }
-        i += length;
+std::vector<std::string> settingsFilePaths(std::string_view configHome, std::string_view configDirs,
+                                           std::string_view home) {
+    std::vector<std::string> files;
+    addFolder(files, configHome.starts_with('/') ? std::string(configHome)
+                                                 : std::string(home) + "/.config");
+    const std::size_t userFiles = files.size();
+    while (!configDirs.empty()) {
+        const std::size_t colon = std::min(configDirs.find(':'), configDirs.size());
+        addFolder(files, configDirs.substr(0, colon));
+        configDirs.remove_prefix(std::min(colon + 1, configDirs.size()));
     }
-    return true;
+    if (files.size() == userFiles)
+        addFolder(files, "/etc/xdg");
+    return files;
+}
+
+SettingsFileContent settingsFileContent(std::string path, std::string_view bytes) {
+    const bool text = isSettingsText(bytes);
+    return {.path = std::move(path),
+            .problem = text ? FileProblem::None : FileProblem::NotText,
+            .reason = {},
+            .entries = text ? readSettingsLines(bytes) : std::vector<SettingEntry>{}};
+}
+
+std::vector<SettingEntry> readSettingsLines(std::string_view text) {
+    // Some editors begin a UTF-8 file with the byte order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    std::vector<SettingEntry> entries;
+    for (std::size_t number = 1; !text.empty(); ++number) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = trimmed(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.empty() || line.starts_with('#') || line.starts_with(';'))
+            continue;
+        const std::size_t equals = std::min(line.find('='), line.size());
+        const std::string_view value = line.substr(std::min(equals + 1, line.size()));
+        entries.push_back({.key = std::string(trimmed(line.substr(0, equals))),
+                           .value = std::string(trimmed(beforeComment(value))),
+                           .line = number});
+    }
+    return entries;
 }
 
 ClassroomSetup combineSettings(const std::vector<SettingsFileContent>& files,
                                const std::vector<SettingEntry>& commandLine, Language language) {
     ClassroomSetup setup;
-    for (const SettingsFileContent& file : files) {
-        if (file.problem != FileProblem::None) {
-            setup.warnings.push_back(
-                fileProblemLine(file.path, file.problem, file.reason, language));
-            continue;
+    setup.origins.fill(kByDefault.in(language));
+    const auto apply = [&](const SettingEntry& entry, const std::string& origin) {
+        const SettingKey* key = findSetting(entry.key);
+        if (key == nullptr || !key->apply(setup.settings, entry.value))
+            return false;
+        setup.origins.at(std::size_t(key - kSettingKeys.data())) = origin;
+        return true;
+    };
+    std::vector<std::vector<const SettingEntry*>> unused;
+    for (auto file = files.rbegin(); file != files.rend(); ++file) {
+        unused.emplace_back();
+        for (const SettingEntry& entry : file->entries) {
+            if (!apply(entry, fromFile(file->path, entry.line, language)))
+                unused.back().push_back(&entry);
         }
-        std::size_t unused = 0;
-        for (const auto& [key, value] : file.entries) {
-            const SettingCheck check = applySetting(setup.settings, key, value);
-            if (check == SettingCheck::Applied)
-                continue;
-            if (++unused > kWarningsPerFile)
-                continue;
-            setup.warnings.push_back(check == SettingCheck::UnknownKey
-                                         ? unknownKeyLine(file.path, key, value, language)
-                                         : badValueInFileLine(file.path, key, value,
-                                                              settingText(setup.settings, key),
-                                                              language));
-        }
-        if (unused > kWarningsPerFile)
-            setup.warnings.push_back(
-                moreUnusedLine(file.path, unused - kWarningsPerFile, language));
     }
-    for (const auto& [key, value] : commandLine)
-        applySetting(setup.settings, key, value);
+    for (const SettingEntry& entry : commandLine)
+        apply(entry, kFromCommandLine.in(language));
+    // Only now is it known what each key ends up with, which the warnings tell.
+    for (auto file = files.rbegin(); file != files.rend(); ++file) {
+        const auto& entries = unused.at(std::size_t(file - files.rbegin()));
+        if (file->problem != FileProblem::None)
+            setup.warnings.push_back(
+                fileProblemLine(file->path, file->problem, file->reason, language));
+        for (std::size_t i = 0; i < entries.size() && i < kWarningsPerFile; ++i)
+            setup.warnings.push_back(unusedEntryLine(file->path, *entries[i], setup, language));
+        if (entries.size() > kWarningsPerFile)
+            setup.warnings.push_back(
+                moreUnusedLine(file->path, entries.size() - kWarningsPerFile, language));
+    }
     return setup;
 }

@@ -2,12 +2,14 @@
 #include "skin/settings/commandline.h"
 
 #include "core/settings/settingmessages.h"
-#include "core/settings/settingsfiles.h"
+#include "skin/files/smallfile.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -17,12 +19,6 @@ constexpr std::array kQtOptionsWithValue = {
     "platform",    "platformpluginpath", "platformtheme", "plugin", "display",   "qwindowgeometry",
     "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet"};
 constexpr std::array kQtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
-// The names of --help and --version, as addHelpOption() and addVersionOption() give them.
-constexpr std::array kOwnFlags = {"h", "?", "help", "help-all", "v", "version"};
-
-constexpr const char* kHelp = "help";
-constexpr const char* kHelpAll = "help-all";
-constexpr const char* kVersion = "version";
 
 QString qString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -34,46 +30,70 @@ void addHiddenOption(QCommandLineParser& parser, const char* name, const QString
     parser.addOption(option);
 }
 
-// The name of an option as written on the command line: "--name", or "-n".
-std::string written(const QString& name) {
-    return (name.size() == 1 ? "-" : "--") + name.toStdString();
+bool takesValue(const QString& name) {
+    return findSetting(name.toStdString()) != nullptr ||
+           std::any_of(kQtOptionsWithValue.begin(), kQtOptionsWithValue.end(),
+                       [&](const char* option) { return name == QLatin1String(option); });
 }
 
-bool isSetting(const QString& name) {
-    return std::ranges::any_of(settingkeys::kAll,
-                               [&](std::string_view key) { return name == qString(key); });
-}
-
-bool isFlag(const QString& name) {
-    const auto named = [&](const char* flag) { return name == QLatin1String(flag); };
-    return std::ranges::any_of(kOwnFlags, named) || std::ranges::any_of(kQtFlags, named);
-}
-
-// Why the parser refused a command line that names no unknown option: a
-// setting given last with no value, or a flag given a value.
+// The line for a command line the parser refused, in the user's language
+// rather than the parser's English: the first option with no value after it,
+// or with a value it does not take. Unknown options the parser names itself.
 std::string refusal(const QCommandLineParser& parser, const QStringList& arguments,
                     Language language) {
-    for (const QString& argument : arguments.mid(1)) {
-        if (!argument.startsWith(u'-'))
-            continue;
-        const QString name =
-            argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1).section(u'=', 0, 0);
-        if (argument.contains(u'=') && isFlag(name))
-            return unexpectedValueLine(written(name), language);
-        if (!argument.contains(u'=') && isSetting(name) && argument == arguments.last())
-            return missingValueLine(name.toStdString(), language);
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        return commandLineLine(CommandLineProblem::UnknownOption,
+                               ((name.size() == 1 ? "-" : "--") + name).toStdString(), {},
+                               language);
     }
-    return commandLineErrorLine(parser.errorText().toStdString(), language);
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        if (!arguments[i].startsWith(u'-'))
+            continue;
+        const bool hasValue = arguments[i].contains(u'=');
+        const QString written = arguments[i].section(u'=', 0, 0);
+        const QString name = written.mid(written.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (hasValue && !takesValue(name))
+            return commandLineLine(CommandLineProblem::TakesNoValue, written.toStdString(), {},
+                                   language);
+        // The value of an option is the next argument, whatever it looks like.
+        if (!hasValue && takesValue(name) && ++i == arguments.size())
+            return commandLineLine(CommandLineProblem::NeedsValue, written.toStdString(), {},
+                                   language);
+    }
+    return commandLineLine(CommandLineProblem::Unexpected, arguments.join(u' ').toStdString(), {},
+                           language);
 }
 
 } // namespace
+
+std::vector<std::string> settingsFiles() {
+    return settingsFilePaths(qgetenv("XDG_CONFIG_HOME").toStdString(),
+                             qgetenv("XDG_CONFIG_DIRS").toStdString(),
+                             QDir::homePath().toStdString());
+}
+
+SettingsFileContent readSettingsFile(const std::string& path) {
+    const SmallFile file = readSmallFile(path, kMaxSettingsFileBytes);
+    if (file.status == SmallFile::Status::Read)
+        return settingsFileContent(
+            path, {reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()});
+    // In the order of SmallFile::Status, whose Read is handled above.
+    constexpr std::array kProblems = {FileProblem::None,     FileProblem::None,
+                                      FileProblem::Folder,   FileProblem::NotAFile,
+                                      FileProblem::TooLarge, FileProblem::Unreadable};
+    return {.path = path,
+            .problem = kProblems.at(std::size_t(file.status)),
+            .reason = file.error != 0 ? std::strerror(file.error) : "",
+            .entries = {}};
+}
 
 Language localeLanguage() {
     return messageLanguage(qgetenv("LC_ALL").toStdString(), qgetenv("LC_MESSAGES").toStdString(),
                            qgetenv("LANG").toStdString());
 }
 
-StartUp setUpClassroom(const QStringList& arguments, const SettingsPaths& paths,
+StartUp setUpClassroom(const QStringList& arguments, const std::vector<std::string>& files,
                        Language language) {
     StartUp startUp;
     QCommandLineParser parser;
@@ -81,58 +101,65 @@ StartUp setUpClassroom(const QStringList& arguments, const SettingsPaths& paths,
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const std::string_view key : settingkeys::kAll)
+    const QString checkSettings = qString(kCheckSettings);
+    parser.addOption(QCommandLineOption(checkSettings));
+    for (const SettingKey& key : kSettingKeys)
         parser.addOption(
-            QCommandLineOption(qString(key), QString(), qString(valueSyntax(key, language))));
+            QCommandLineOption(qString(key.name), QString(), qString(key.syntax(language))));
     for (const char* name : kQtOptionsWithValue)
         addHiddenOption(parser, name, QStringLiteral("value"));
     for (const char* name : kQtFlags)
         addHiddenOption(parser, name, QString());
 
+    startUp.exitStatus = kBadSettings;
     if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        startUp.errors = unknown.isEmpty() ? refusal(parser, arguments, language)
-                                           : unknownOptionLine(written(unknown.first()), language);
-        startUp.exitStatus = kBadCommandLine;
+        startUp.errors = refusal(parser, arguments, language);
         return startUp;
     }
     if (!parser.positionalArguments().isEmpty()) {
         startUp.errors =
-            unexpectedArgumentLine(parser.positionalArguments().first().toStdString(), language);
-        startUp.exitStatus = kBadCommandLine;
+            commandLineLine(CommandLineProblem::Unexpected,
+                            parser.positionalArguments().first().toStdString(), {}, language);
         return startUp;
     }
-    if (parser.isSet(kHelp) || parser.isSet(kHelpAll)) {
-        startUp.out = usageText(language, paths.system.toStdString(), paths.user.toStdString());
-        startUp.exitStatus = 0;
+    startUp.exitStatus = 0;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        startUp.out = usageText(language, files);
         return startUp;
     }
-    if (parser.isSet(kVersion)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         startUp.out = versionText(FRAZIONI_VERSION);
-        startUp.exitStatus = 0;
         return startUp;
     }
 
     std::vector<SettingEntry> commandLine;
-    for (const std::string_view key : settingkeys::kAll) {
-        const QString name = qString(key);
-        if (!parser.isSet(name))
+    for (const SettingKey& key : kSettingKeys) {
+        if (!parser.isSet(qString(key.name)))
             continue;
         // Given more than once, the last one counts, as with most programs.
-        const std::string value = parser.values(name).last().toStdString();
+        const std::string value = parser.values(qString(key.name)).last().toStdString();
         ClassroomSettings check;
-        if (applySetting(check, key, value) != SettingCheck::Applied) {
-            startUp.errors = badOptionValueLine(key, value, language);
-            startUp.exitStatus = kBadCommandLine;
+        if (!key.apply(check, value)) {
+            startUp.errors = commandLineLine(CommandLineProblem::BadValue,
+                                             "--" + std::string(key.name), value, language);
+            startUp.exitStatus = kBadSettings;
             return startUp;
         }
-        commandLine.push_back({std::string(key), value});
+        commandLine.push_back({std::string(key.name), value});
     }
 
-    const ClassroomSetup setup = combineSettings(
-        {readSettingsFile(paths.system), readSettingsFile(paths.user)}, commandLine, language);
+    std::vector<SettingsFileContent> contents;
+    for (const std::string& file : files)
+        contents.push_back(readSettingsFile(file));
+    const ClassroomSetup setup = combineSettings(contents, commandLine, language);
     startUp.settings = setup.settings;
     for (const std::string& warning : setup.warnings)
         startUp.errors += warning;
+    if (!parser.isSet(checkSettings)) {
+        startUp.exitStatus.reset();
+        return startUp;
+    }
+    startUp.out = checkText(setup);
+    startUp.exitStatus = setup.warnings.empty() ? 0 : kBadSettings;
     return startUp;
 }

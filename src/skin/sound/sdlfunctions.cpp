@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/sound/sdlfunctions.h"
 
+#include "core/settings/settingmessages.h"
+#include "skin/settings/commandline.h"
+
 #include <dlfcn.h>
 
 #include <bit>
@@ -27,7 +30,7 @@ const SdlFunctions* loadSdl(const std::string& soname) {
 
     void* library = dlopen(soname.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
-        std::fprintf(stderr, "frazioni: no sound: %s\n", dlerror());
+        std::fputs(noSoundLine(dlerror(), {}, localeLanguage()).c_str(), stderr);
         // The message stays allocated until the next call; free it now, since
         // a player's thread left behind at the end would otherwise keep it.
         dlerror();
@@ -42,7 +45,7 @@ const SdlFunctions* loadSdl(const std::string& soname) {
 #undef FRAZIONI_SDL_FIND
     if (missing != nullptr) {
         // An SDL2 older than 2.0.16.
-        std::fprintf(stderr, "frazioni: no sound: %s has no %s\n", soname.c_str(), missing);
+        std::fputs(noSoundLine(soname, missing, localeLanguage()).c_str(), stderr);
         dlclose(library);
         return nullptr;
     }
