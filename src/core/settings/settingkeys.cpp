@@ -17,7 +17,7 @@ constexpr std::array<Choice<bool>, 2> kReadAloudValues = {{{"off", false}, {"on"
 constexpr char kFolderSeparator = '/';
 
 bool sameWord(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
         return lower(x) == lower(y);
     });
@@ -45,7 +45,8 @@ std::string_view wordOf(const std::array<Choice<T>, N>& choices, T meaning) {
 
 template <typename T, std::size_t N> auto wordsOf(const std::array<Choice<T>, N>& choices) {
     std::array<std::string_view, N> words;
-    std::ranges::transform(choices, words.begin(), [](const auto& c) { return c.first; });
+    std::transform(choices.begin(), choices.end(), words.begin(),
+                   [](const auto& c) { return c.first; });
     return words;
 }
 
