@@ -38,8 +38,13 @@
     return out.buffer;
   }
 
+  // Made, or resumed, only within a gesture that lets a page start sound, so
+  // that the browser has nothing to complain about.
   function sbloccaSuono() {
-    if (contesto) return;
+    if (contesto) {
+      if (contesto.state === 'suspended') contesto.resume().catch(() => {});
+      return;
+    }
     const Ctx = window.AudioContext || window.webkitAudioContext;
     if (!Ctx) return;
     try {
@@ -203,11 +208,13 @@
       chiama('web_click', ['string'], [c.id]);
   }
 
-  let primoTocco = true;
-  function gesto(e) {
+  // Pointer Events carry mouse, touch and pen alike. A touch that begins is
+  // no gesture yet for the browser: sound and full screen wait for its end.
+  let primoGesto = true;
+  function gesto() {
     sbloccaSuono();
-    if (primoTocco && e.type === 'pointerdown') {
-      primoTocco = false;
+    if (primoGesto) {
+      primoGesto = false;
       // Full screen where the browser allows it; leaving it loses nothing.
       if (root.requestFullscreen && !document.fullscreenElement)
         root.requestFullscreen({ navigationUI: 'hide' }).catch(() => {});
@@ -215,10 +222,10 @@
   }
 
   document.addEventListener('pointerdown', (e) => {
-    gesto(e);
     if ((e.pointerType === 'touch' || e.pointerType === 'pen') && pronto && !occupato && !chiuso)
       chiama('web_touched');
   }, true);
+  document.addEventListener('pointerup', gesto, true);
   // A press on anything but a text box leaves the keyboard where it is: in the
   // box that waits for the answer.
   document.addEventListener('mousedown', (e) => {
