@@ -5,9 +5,9 @@
 // exercise and at most one console line.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { bank, launch, open, pinQuestions } from './harness.mjs';
+import { launch, open } from './harness.mjs';
+import { choices, kind, Pupil } from './pupil.mjs';
 
-const core = bank();
 let chromium;
 before(async () => { chromium = await launch(); });
 after(async () => { await chromium?.close(); });
@@ -21,22 +21,25 @@ function snapshot(h) {
     }).concat([['focus', document.activeElement?.id ?? '', '']]));
 }
 
-// The first question with a typed number, and a right answer to it.
-const typed = core.questions.find(q => q.kind === 1);
+const typedKinds = [kind.NumeroSuiSegmenti, kind.NumeroSulRettangolo];
 
-// Answers `q` right with the keyboard and checks the page judged it so.
-async function answerRight(h, q) {
-    assert.equal(await h.focused(), 'Text1');
-    await h.page.keyboard.type(String(q.answer));
-    await h.page.keyboard.press('Enter');
-    await h.settle((await h.feedback()).length + 1);
-    assert.equal((await h.feedback()).at(-1), 'BENE!!');
+// Presses VIA, then answers right until a question asks for one typed number.
+async function untilTyped(pupil) {
+    await pupil.press('VIA');
+    let q = await pupil.question();
+    while (!typedKinds.includes(q.kind)) {
+        await pupil.answer(q, true);
+        q = await pupil.question();
+    }
+    return q;
 }
 
 test('a resize mid-question, and back, leaves the question as it was', async () => {
-    const h = await open(chromium.browser, { before: [pinQuestions([typed.row])] });
+    const h = await open(chromium.browser);
     try {
-        await h.click('VIA');
+        const pupil = new Pupil(h, 'mouse and keyboard');
+        const q = await untilTyped(pupil);
+        const counted = await h.counters();
         await h.page.keyboard.type('1'); // half an answer in the box
         const was = await snapshot(h);
         // A tablet turned upright, then a narrow window: the page re-fits, nothing scrolls.
@@ -58,8 +61,9 @@ test('a resize mid-question, and back, leaves the question as it was', async () 
             { timeout: 5000 });
         assert.deepEqual(await snapshot(h), was);
         await h.page.keyboard.press('Backspace');
-        await answerRight(h, typed);
-        assert.equal(await h.counters(), '1/0');
+        assert.equal(await h.counters(), counted);
+        await pupil.answer(q, true);
+        assert.equal((await h.feedback()).at(-1), 'BENE!!');
         h.checkClean();
     } finally {
         await h.close();
@@ -68,8 +72,7 @@ test('a resize mid-question, and back, leaves the question as it was', async () 
 
 test('a window of 1 x 1 or 8000 x 8000 leaves a working exercise', async () => {
     for (const [width, height] of [[1, 1], [8000, 8000]]) {
-        const h = await open(chromium.browser,
-                             { width, height, before: [pinQuestions([typed.row])] });
+        const h = await open(chromium.browser, { width, height });
         try {
             const form = await h.page.evaluate(() => {
                 const r = document.getElementById('Form1').getBoundingClientRect();
@@ -80,16 +83,19 @@ test('a window of 1 x 1 or 8000 x 8000 leaves a working exercise', async () => {
                 assert.ok(form[0] >= width - 1 || form[1] >= height - 1, `fills ${form}`);
             // At 1 x 1 nothing can be hit, but the keyboard still works, and the
             // exercise goes on at a sane size.
-            await h.page.evaluate(() => document.getElementById('VIA').focus());
-            await h.page.keyboard.press('Enter');
-            await h.page.waitForFunction(() => document.activeElement?.id === 'Text1');
-            await answerRight(h, typed);
+            const pupil = new Pupil(h, 'keyboard');
+            await pupil.press('VIA');
+            const q = await pupil.question();
+            await pupil.answer(q, true);
+            assert.equal((await h.feedback()).at(-1), 'BENE!!');
+            assert.equal(await h.counters(), q.kind === kind.QuattroMisure ? '4/0' : '1/0');
             if (width === 1) {
                 await h.page.setViewport({ width: 1024, height: 768 });
+                await h.page.waitForFunction(
+                    () => document.getElementById('Form1').getBoundingClientRect().width >= 1023);
                 await h.click('FINE');
                 await h.page.waitForSelector('html[data-closed="1"]', { timeout: 5000 });
             }
-            assert.equal(await h.counters(), '1/0');
             h.checkClean();
             assert.deepEqual(h.warnings, []);
         } finally {
@@ -109,10 +115,9 @@ test('a bad URL parameter is ignored with one warning; good ones take effect', a
     }
     // The pad where it shows (a typed question) with the setting on; none with it off.
     for (const [pad, shows] of [['always', true], ['never', false]]) {
-        const h = await open(chromium.browser, { query: `?number-pad=${pad}&read-aloud=off`,
-                                                 before: [pinQuestions([typed.row])] });
+        const h = await open(chromium.browser, { query: `?number-pad=${pad}&read-aloud=off` });
         try {
-            await h.click('VIA');
+            await untilTyped(new Pupil(h, 'mouse and keyboard'));
             assert.equal(await h.visible('INVIO'), shows, pad);
             assert.equal(await h.visible('LEGGI'), false);
             assert.deepEqual(h.warnings, []);
@@ -128,13 +133,14 @@ test('with no voices in the browser the speaker stays hidden and nothing fails',
         if (window.speechSynthesis)
             speechSynthesis.getVoices = () => [];
     })()`;
-    const h = await open(chromium.browser, { query: '?read-aloud=on',
-                                             before: [noVoices, pinQuestions([typed.row])] });
+    const h = await open(chromium.browser, { query: '?read-aloud=on', before: [noVoices] });
     try {
-        await h.click('VIA');
+        const pupil = new Pupil(h, 'mouse and keyboard');
+        await pupil.press('VIA');
         await h.page.evaluate(() => window.speechSynthesis?.dispatchEvent(new Event('voiceschanged')));
         assert.equal(await h.visible('LEGGI'), false);
-        await answerRight(h, typed);
+        await pupil.answer(await pupil.question(), true);
+        assert.equal((await h.feedback()).at(-1), 'BENE!!');
         h.checkClean();
         assert.deepEqual(h.warnings, []);
     } finally {
@@ -144,16 +150,19 @@ test('with no voices in the browser the speaker stays hidden and nothing fails',
 
 test('the tab put in the background during the pause: input dropped, then the exercise goes on',
      async () => {
-    const click = core.questions.find(q => q.kind === 2);
-    const h = await open(chromium.browser, { before: [pinQuestions([click.row, typed.row])] });
+    const h = await open(chromium.browser);
     try {
-        await h.click('VIA');
-        await h.click(`FrSegmento${click.answer % 3 + 1}`); // wrong
+        const pupil = new Pupil(h, 'mouse and keyboard');
+        await pupil.press('VIA');
+        const q = await pupil.question();
+        pupil.answer(q, false).catch(() => {}); // waited for below
         await h.page.waitForSelector('html[data-busy="1"]', { timeout: 2000 });
         // Clicks and keys while the pause holds count for nothing.
-        await h.click(`FrSegmento${click.answer}`);
-        await h.page.keyboard.press('Enter');
-        assert.equal(await h.counters(), '1/1');
+        if (typedKinds.includes(q.kind) || q.kind === kind.QuattroMisure)
+            await h.page.keyboard.type(`${q.answer}\n`);
+        else
+            await h.click(choices(q.kind)[q.answer - 1]);
+        await h.click('FINE');
         // Another tab in front for two seconds, then this one again.
         const other = await h.context.newPage();
         await other.bringToFront();
@@ -162,11 +171,10 @@ test('the tab put in the background during the pause: input dropped, then the ex
         await other.close();
         await h.settle(1);
         assert.equal(await h.counters(), '1/1');
-        await h.click(`FrSegmento${click.answer}`);
-        await h.settle(2);
-        assert.deepEqual(await h.feedback(), ['NO RIPROVA', 'BENE!!']);
-        assert.equal(await h.counters(), '2/1');
-        assert.equal(await h.text('LbCodice'), String(typed.row));
+        assert.equal(await h.visible('chiuso'), false);
+        assert.equal(await pupil.question(), q);
+        await pupil.answer(q, true);
+        assert.deepEqual((await h.feedback()).slice(0, 2), ['NO RIPROVA', 'BENE!!']);
         h.checkClean();
         assert.deepEqual(h.warnings, []);
     } finally {
