@@ -106,7 +106,7 @@ void PageForm1::start() {
 void PageForm1::click(Ctl id) {
     if (closed_)
         return;
-    if (auto code = codiceTasto(id)) {
+    if (codiceTasto(id)) {
         logic_.Tastierino_Click(id);
     } else {
         for (const ClickHandler& c : kClicks)
