@@ -9,8 +9,8 @@
 // One thing is added, for text only. Chromium (Skia) places glyphs at fractional
 // advances while Qt rounds each glyph's advance to a whole pixel, so the same line of
 // the same face at the same size comes out up to 1 % wider or narrower (measured: the
-// start screen's title 610 px on the page, 614 px on the desktop; a question of 58
-// letters 589 against 584 px) and its letters drift by up to 2 px from their desktop
+// start screen's title 610 px on the page, 614 px on the desktop; the question of
+// row 19, 589 against 584 px) and its letters drift by up to 2 px from their desktop
 // places along a centred line. So a block inside a control that shows words (2 px
 // in from its edges) also matches the desktop's block moved by up to 2 px across and
 // 1 px up or down. Borders, backgrounds, figures and every control's edges are
