@@ -139,7 +139,7 @@ test('the start screen and one question of each kind look as on the desktop', as
             await h.close();
         }
     }
-    assert.deepEqual(failures, []);
+    assert.ok(failures.length === 0, failures.join('\n'));
 });
 
 test('the number pad looks as on the desktop', async () => {
@@ -155,5 +155,5 @@ test('the number pad looks as on the desktop', async () => {
             await h.close();
         }
     }
-    assert.deepEqual(failures, []);
+    assert.ok(failures.length === 0, failures.join('\n'));
 });
