@@ -11,12 +11,14 @@
 //   answering the first frame after VIA answers: from the navigation's start the harness
 //             clicks VIA's place with real mouse events, one after the other, until one
 //             puts a question on screen (#LbCodice shows a number);
-//   fcp       the browser's own first-contentful-paint, for reference.
-// Then the file's size, and the memory of the tab's renderer process once the start
-// screen is up and two seconds have passed: VmRSS from /proc/<pid>/status and Pss from
-// /proc/<pid>/smaps_rollup, the process found as the renderer that appeared with the
-// tab (DevTools' SystemInfo.getProcessInfo before and after), and the JavaScript heap
-// (DevTools' Performance.getMetrics).
+//   fcp       the browser's own first-contentful-paint, for reference;
+//   and where the time goes: the file read (responseEnd), parsed with its inline
+//   script run (domInteractive), the load event over (loadEventEnd), and the moment
+//   the page marks its start screen up (readyAt, before the frame that shows it).
+// Then the file's size, and the memory of the tab's renderer process two seconds after
+// the start screen is up: VmRSS and RssAnon from /proc/<pid>/status, Pss and private
+// memory from /proc/<pid>/smaps_rollup, and the JavaScript heap in use (DevTools'
+// Performance.getMetrics). See memory() for how the tab's renderer is found.
 import { readFileSync, statSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -61,7 +63,10 @@ async function loadOnce(browser, url, via) {
     await page.exposeFunction('__benchDone', () => { done = true; });
     const navigation = page.goto(url, { waitUntil: 'load', timeout: 30000 });
     // Clicks at VIA's place until one is answered; before the page is up they fall on nothing.
+    const giveUp = Date.now() + 20000;
     while (via && !done) {
+        if (Date.now() > giveUp)
+            throw new Error(`no click on VIA was answered in 20 s: ${url}`);
         await page.mouse.click(via.x, via.y).catch(() => {});
         await new Promise(r => setTimeout(r, 2));
     }
@@ -70,10 +75,12 @@ async function loadOnce(browser, url, via) {
                                { timeout: 10000 }, Boolean(via));
     await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length,
                                { timeout: 5000 });
-    const t = await page.evaluate(() => ({
-        ...window.__bench,
-        fcp: performance.getEntriesByName('first-contentful-paint')[0].startTime,
-    }));
+    const t = await page.evaluate(() => {
+        const n = performance.getEntriesByType('navigation')[0];
+        return { ...window.__bench,
+                 fcp: performance.getEntriesByName('first-contentful-paint')[0].startTime,
+                 read: n.responseEnd, parsed: n.domInteractive, loaded: n.loadEventEnd };
+    });
     await context.close();
     return t;
 }
@@ -156,7 +163,7 @@ try {
                                 answering: (await loadOnce(browser, pages[which], via[which])).answering });
     const row = (which, key) => times[which].map(t => t[key]);
     console.log('\nms from navigation start  median  (range)        bare page median  ratio');
-    for (const key of ['painted', 'answering', 'fcp']) {
+    for (const key of ['read', 'parsed', 'loaded', 'readyAt', 'painted', 'answering', 'fcp']) {
         const p = median(row('page', key)), b = median(row('bare', key));
         console.log(`${key.padEnd(24)} ${p.toFixed(1).padStart(7)}  (${range(row('page', key))})` +
                     `${b.toFixed(1).padStart(18)}  ${(p / b).toFixed(2)}×`);
