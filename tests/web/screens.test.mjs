@@ -128,12 +128,21 @@ test('a bad URL parameter is ignored with one warning; good ones take effect', a
     }
 });
 
-test('with no voices in the browser the speaker stays hidden and nothing fails', async () => {
+test('with no voices, and sound refused by the browser, the exercise goes on silent', async () => {
     const noVoices = `(() => {
         if (window.speechSynthesis)
             speechSynthesis.getVoices = () => [];
     })()`;
-    const h = await open(chromium.browser, { query: '?read-aloud=on', before: [noVoices] });
+    // As a browser that keeps sound off (a policy, or no sound device): the context
+    // never leaves "suspended" and asking it to resume is refused.
+    const noSound = `(() => {
+        const refused = () => Promise.reject(new DOMException('refused', 'NotAllowedError'));
+        AudioContext.prototype.resume = refused;
+        AudioBufferSourceNode.prototype.start = function () {
+            throw new DOMException('refused', 'InvalidStateError');
+        };
+    })()`;
+    const h = await open(chromium.browser, { query: '?read-aloud=on', before: [noVoices, noSound] });
     try {
         const pupil = new Pupil(h, 'mouse and keyboard');
         await pupil.press('VIA');
