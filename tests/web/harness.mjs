@@ -70,6 +70,21 @@ export function pinQuestions(rows) {
     })()`;
 }
 
+// Makes the page's random draws a fixed sequence from `seed` (mulberry32), so that a
+// whole pass puts its questions in the same order on every run.
+export function seededRandom(seed) {
+    return `(() => {
+        let a = ${seed} >>> 0;
+        Math.random = () => {
+            a = (a + 0x6d2b79f5) >>> 0;
+            let t = a;
+            t = Math.imul(t ^ (t >>> 15), t | 1);
+            t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+            return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+        };
+    })()`;
+}
+
 // Opens the page in a window of its own (a browser context of its own, so that two
 // pages played side by side are both in front) at `width` x `height`, with a touch
 // screen when `touch`; `query` is the URL's parameters. Waits for the start screen.

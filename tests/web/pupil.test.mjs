@@ -6,14 +6,16 @@
 // against the bank and the grades as the core prints them.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { launch, open } from './harness.mjs';
+import { launch, open, seededRandom } from './harness.mjs';
 import { core, kind, Pupil } from './pupil.mjs';
 let chromium;
 before(async () => { chromium = await launch(); });
 after(async () => { await chromium?.close(); });
 
 async function playThePass(way) {
-    const h = await open(chromium.browser, { touch: way === 'taps' });
+    // The same order of questions every run, as the desktop's pupil plays with a fixed seed.
+    const h = await open(chromium.browser, { touch: way === 'taps',
+                                             before: [seededRandom(Number(process.env.FRAZIONI_PUPIL_SEED ?? 17))] });
     try {
         const pupil = new Pupil(h, way);
         const expected = [];
@@ -66,12 +68,27 @@ async function playThePass(way) {
         await h.page.waitForFunction(() => !document.getElementById('Classifica').hidden);
         await pupil.readResults();
         assert.equal(pupil.seen.at(-1), `0,0  ${dots.join(' ')}`);
-        // FINE ends the session with the closing screen.
+        // Closing the tab (the one way out the browser keeps for itself) asks first while
+        // the session has answers; the pupil stays, and nothing is lost.
+        const asked = new Promise(resolve => h.page.once('dialog', async d => {
+            resolve(d.type());
+            await d.dismiss();
+        }));
+        await h.page.close({ runBeforeUnload: true });
+        assert.equal(await asked, 'beforeunload');
+        assert.equal(await h.counters(), `${answers}/${errors}`);
+        // FINE ends the session with the closing screen; then the tab closes without asking.
         await pupil.press('FINE');
         await h.page.waitForSelector('html[data-closed="1"]', { timeout: 5000 });
         assert.ok(await h.visible('chiuso'));
         assert.equal(await h.keys() > 0, !pupil.taps);
         h.checkClean();
+        let askedAgain = false;
+        h.page.on('dialog', d => { askedAgain = true; return d.accept(); });
+        await h.page.close({ runBeforeUnload: true });
+        for (let i = 0; i < 50 && !h.page.isClosed(); ++i)
+            await new Promise(r => setTimeout(r, 100));
+        assert.ok(h.page.isClosed() && !askedAgain);
         return pupil;
     } finally {
         await h.close();
