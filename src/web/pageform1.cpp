@@ -168,6 +168,8 @@ void PageForm1::pump() {
             resized();
         else if (event == "voices")
             voicesChanged();
+        else if (event == "paint")
+            painted();
         else if (event == "prosegui")
             classifica_.prosegui();
     }

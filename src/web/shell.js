@@ -167,8 +167,8 @@
       haRisposte = Module.ccall('web_has_answers', 'number', [], []) === 1;
       // What came while the program was busy and was not read by it.
       const resto = window.frazioni.coda.splice(0);
-      if (resto.includes('resize')) evento('resize');
-      if (resto.includes('voices')) evento('voices');
+      for (const nome of ['resize', 'voices', 'paint'])
+        if (resto.includes(nome)) evento(nome);
     });
   }
 
@@ -181,6 +181,7 @@
     }
     if (nome === 'resize') chiama('web_resized');
     else if (nome === 'voices') chiama('web_voices');
+    else if (nome === 'paint') chiama('web_painted');
   }
 
   function modale() {
@@ -308,7 +309,7 @@
       }).then(() => {
         requestAnimationFrame(() => requestAnimationFrame(() => {
           root.setAttribute('data-ready', '1');
-          chiama('web_painted');
+          evento('paint');
         }));
       });
     },
