@@ -83,6 +83,7 @@ async function playThePass(way) {
         assert.ok(await h.visible('chiuso'));
         assert.equal(await h.keys() > 0, !pupil.taps);
         h.checkClean();
+        assert.deepEqual(h.warnings, []);
         let askedAgain = false;
         h.page.on('dialog', d => { askedAgain = true; return d.accept(); });
         await h.page.close({ runBeforeUnload: true });
