@@ -104,7 +104,7 @@ val createElement(const ControlDesign<int>& d, std::string_view id, bool clickab
         // placed from its outer corner, as on the desktop.
         const std::string n = std::to_string(d.border) + "px";
         setStyle(e, "boxShadow",
-                 "inset " + n + " " + n + " 0 rgba(255,255,255,0.3), inset -" + n + " -" + n +
+                 "inset " + n + " " + n + " 0 #ffffff, inset -" + n + " -" + n +
                      " 0 rgba(0,0,0,0.5)");
     }
     if (d.kind == ControlKind::Border) {
