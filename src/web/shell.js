@@ -110,20 +110,28 @@
   const sintesi = window.speechSynthesis;
   function voceItaliana() {
     if (!sintesi || typeof SpeechSynthesisUtterance === 'undefined') return null;
-    const voci = sintesi.getVoices().filter((v) => /^it([-_]|$)/i.test(v.lang));
-    return voci.find((v) => v.localService) || voci[0] || null;
+    try {
+      const voci = sintesi.getVoices().filter((v) => /^it([-_]|$)/i.test(v.lang));
+      return voci.find((v) => v.localService) || voci[0] || null;
+    } catch (e) {
+      return null; // a browser whose voices cannot be listed has none for us
+    }
   }
   function parla(testo) {
     const voce = voceItaliana();
     if (!voce) return;
-    sintesi.cancel();
-    const frase = new SpeechSynthesisUtterance(testo);
-    frase.voice = voce;
-    frase.lang = voce.lang;
-    sintesi.speak(frase);
+    try {
+      sintesi.cancel();
+      const frase = new SpeechSynthesisUtterance(testo);
+      frase.voice = voce;
+      frase.lang = voce.lang;
+      sintesi.speak(frase);
+    } catch (e) { /* no reading: the exercise goes on */ }
   }
   function taci() {
-    if (sintesi) sintesi.cancel();
+    try {
+      if (sintesi) sintesi.cancel();
+    } catch (e) { /* nothing was being said */ }
   }
   if (sintesi && sintesi.addEventListener)
     sintesi.addEventListener('voiceschanged', () => evento('voices'));
