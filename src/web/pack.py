@@ -8,7 +8,7 @@ two scripts (by their hashes), its own style, and data inside it."""
 import argparse
 import base64
 import hashlib
-import json
+import html
 import pathlib
 import sys
 
@@ -40,11 +40,14 @@ def main():
         for weight, path in ((400, a.regular), (700, a.bold)))
     style = (shell / "shell.css").read_text().replace("@FONTS@", faces)
 
-    data = {
-        "suoni": {pathlib.Path(s).stem: data_url(s, "audio/wav") for s in sorted(a.sounds)},
-        "immagini": {a.picture_name: data_url(a.picture, "image/svg+xml")},
-    }
-    shell_script = "var FRAZIONI_DATI = %s;\n%s" % (json.dumps(data), (shell / "shell.js").read_text())
+    # The sounds and the picture are data blocks, not script: the browser
+    # only reads them as text, and the page's script takes each when it
+    # needs it, so none of it is parsed as JavaScript at start-up.
+    blocks = [("suono", pathlib.Path(s).stem, data_url(s, "audio/wav")) for s in sorted(a.sounds)]
+    blocks.append(("immagine", a.picture_name, data_url(a.picture, "image/svg+xml")))
+    data = "\n".join('<script type="text/plain" data-%s="%s">%s</script>' % (kind, html.escape(name), url)
+                     for kind, name, url in blocks)
+    shell_script = (shell / "shell.js").read_text()
     code = pathlib.Path(a.code).read_text()
     for text in (shell_script, code, style):
         if "</script" in text.lower() or "</style" in text.lower():
@@ -63,7 +66,8 @@ def main():
     ])
     page = (shell / "shell.html").read_text()
     # Each part is put in whole, never searched for the marks of the others.
-    parts = {"@CSP@": csp, "@STYLE@": style, "@SHELL@": shell_script, "@CODE@": code}
+    parts = {"@CSP@": csp, "@STYLE@": style, "@DATA@": data, "@SHELL@": shell_script,
+             "@CODE@": code}
     out = []
     rest = page
     while True:

@@ -5,11 +5,9 @@
 // (main.cpp); while the program holds the thread (the feedback pause, the
 // results window) the pupil's input is dropped, and what must not be lost (a
 // change of size, PROSEGUI) waits in a queue the program reads.
-/* global FRAZIONI_DATI */
 'use strict';
 
 (function () {
-  const dati = FRAZIONI_DATI;
   const root = document.documentElement;
   let occupato = false; // the program is running an event, perhaps waiting in it
   let pronto = false;
@@ -23,19 +21,37 @@
   }
 
   // ---- sound: one AudioContext, made at the first gesture -------------------
+  // The cues are data blocks of the page, read and decoded one by one when
+  // first needed or, after the first gesture, a little at a time.
+  const blocchi = {};
+  document.querySelectorAll('script[data-suono]').forEach((b) => { blocchi[b.dataset.suono] = b; });
   let contesto = null;
   let sorgente = null;
   let inAttesa = null; // the cue asked for before the browser allowed sound
   let richiesta = 0;
-  const buffer = {};
-  let decodifica = null;
+  const decodificati = {};
 
   function bytes(dataUrl) {
-    const b64 = dataUrl.slice(dataUrl.indexOf(',') + 1);
-    const testo = atob(b64);
+    const testo = atob(dataUrl.slice(dataUrl.indexOf(',') + 1));
     const out = new Uint8Array(testo.length);
     for (let i = 0; i < testo.length; ++i) out[i] = testo.charCodeAt(i);
     return out.buffer;
+  }
+
+  // The cue's sound, or null where the browser cannot decode it.
+  function decodifica(nome) {
+    if (!decodificati[nome]) {
+      decodificati[nome] = new Promise((fatto) => {
+        const blocco = blocchi[nome];
+        if (!blocco) return fatto(null);
+        try {
+          contesto.decodeAudioData(bytes(blocco.textContent.trim()), fatto, () => fatto(null));
+        } catch (e) {
+          fatto(null);
+        }
+      });
+    }
+    return decodificati[nome];
   }
 
   // Made, or resumed, only within a gesture that lets a page start sound, so
@@ -53,20 +69,17 @@
       return;
     }
     if (contesto.state === 'suspended') contesto.resume().catch(() => {});
-    decodifica = Promise.all(Object.keys(dati.suoni).map((nome) =>
-      new Promise((fatto) => {
-        try {
-          contesto.decodeAudioData(bytes(dati.suoni[nome]), (b) => { buffer[nome] = b; fatto(); },
-            () => fatto());
-        } catch (e) {
-          fatto();
-        }
-      })));
     if (inAttesa) {
       const nome = inAttesa;
       inAttesa = null;
       suona(nome);
     }
+    // The rest, one cue at a time, so that no tap waits for them.
+    const resto = Object.keys(blocchi);
+    const prossimo = () => {
+      if (resto.length) decodifica(resto.shift()).then(() => setTimeout(prossimo, 50));
+    };
+    setTimeout(prossimo, 200);
   }
 
   // A short tone, for a cue the browser could not decode.
@@ -87,16 +100,16 @@
       return;
     }
     const questa = ++richiesta;
-    decodifica.then(() => {
+    decodifica(nome).then((suono) => {
       if (questa !== richiesta || chiuso) return; // a later cue cuts this one off
       try {
         if (sorgente) sorgente.stop();
       } catch (e) { /* already ended */ }
       sorgente = null;
       try {
-        if (buffer[nome]) {
+        if (suono) {
           sorgente = contesto.createBufferSource();
-          sorgente.buffer = buffer[nome];
+          sorgente.buffer = suono;
           sorgente.connect(contesto.destination);
           sorgente.start();
         } else {
@@ -151,7 +164,8 @@
 
   window.frazioni = {
     coda: [],
-    immagini: dati.immagini,
+    immagini: Object.fromEntries([...document.querySelectorAll('script[data-immagine]')]
+      .map((b) => [b.dataset.immagine, b.textContent.trim()])),
     parametri: parametri(),
     indirizzo: location.pathname.split('/').pop() || 'frazioni.html',
     lingua: navigator.language || 'it',
