@@ -165,9 +165,6 @@ export class PageHandle {
         const { x, y } = await this.centre(id);
         await this.page.touchscreen.tap(x, y);
     }
-    busy() {
-        return this.page.evaluate(() => document.documentElement.getAttribute('data-busy') === '1');
-    }
     // Waits for the feedback of `count` answers in all, and for their pause to end.
     async settle(count) {
         await this.page.waitForFunction(
