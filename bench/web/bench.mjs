@@ -162,11 +162,16 @@ try {
             times[which].push({ ...await loadOnce(browser, pages[which], null),
                                 answering: (await loadOnce(browser, pages[which], via[which])).answering });
     const row = (which, key) => times[which].map(t => t[key]);
-    console.log('\nms from navigation start  median  (range)        bare page median  ratio');
+    // Also the median of the ratio within each round: the two loads of a round meet
+    // about the same load of the machine.
+    const roundRatio = key => median(times.page.map((t, i) => t[key] / times.bare[i][key]));
+    console.log('\nms from navigation start  median  (range)        bare page median  ratio' +
+                '  ratio in rounds');
     for (const key of ['read', 'parsed', 'loaded', 'readyAt', 'painted', 'answering', 'fcp']) {
         const p = median(row('page', key)), b = median(row('bare', key));
         console.log(`${key.padEnd(24)} ${p.toFixed(1).padStart(7)}  (${range(row('page', key))})` +
-                    `${b.toFixed(1).padStart(18)}  ${(p / b).toFixed(2)}×`);
+                    `${b.toFixed(1).padStart(18)}  ${(p / b).toFixed(2)}×` +
+                    `${roundRatio(key).toFixed(2).padStart(10)}×`);
     }
     const size = statSync(pageFile).size;
     console.log(`\nfile size: ${size} bytes = ${(size / 1048576).toFixed(2)} MiB` +
