@@ -190,3 +190,50 @@ test('the tab put in the background during the pause: input dropped, then the ex
         await h.close();
     }
 });
+
+test('safe in a child\'s hands: no selection, menu, scroll or key leaves the question', async () => {
+    const h = await open(chromium.browser);
+    try {
+        const pupil = new Pupil(h, 'mouse and keyboard');
+        await pupil.press('VIA');
+        const q = await pupil.question();
+        await h.page.evaluate(() => {
+            window.__alive = true; // gone if anything reloads or leaves the page
+            window.__menus = [];
+            addEventListener('contextmenu', e => window.__menus.push(e.defaultPrevented));
+        });
+        const was = await snapshot(h);
+        const { x, y } = await h.centre('LbDOMANDA');
+        await h.page.mouse.click(x, y, { clickCount: 3 }); // a triple click selects a line
+        await h.page.mouse.click(x, y, { button: 'right' });
+        await h.page.mouse.wheel({ deltaY: 600 });
+        await h.page.keyboard.down('Control');
+        await h.page.keyboard.press('KeyA');
+        await h.page.keyboard.up('Control');
+        await h.page.evaluate(() => document.activeElement?.blur());
+        for (const key of ['Backspace', 'Space', 'F5', 'Escape', 'PageDown', 'End', 'ArrowDown'])
+            await h.page.keyboard.press(key);
+        for (const key of ['KeyR', 'KeyP', 'KeyW', 'Minus', 'Equal']) {
+            await h.page.keyboard.down('Control');
+            await h.page.keyboard.press(key);
+            await h.page.keyboard.up('Control');
+        }
+        await h.page.evaluate(() => new Promise(r => setTimeout(r, 300)));
+        const state = await h.page.evaluate(() => ({
+            alive: window.__alive === true,
+            selected: getSelection().toString(),
+            menus: window.__menus,
+            scrolled: [scrollX, scrollY, document.scrollingElement.scrollTop],
+            zoom: visualViewport.scale,
+        }));
+        assert.deepEqual(state, { alive: true, selected: '', menus: [true], scrolled: [0, 0, 0],
+                                  zoom: 1 });
+        // The question as it was, but for where the keyboard is.
+        assert.deepEqual((await snapshot(h)).slice(0, -1), was.slice(0, -1));
+        assert.equal(await pupil.question(), q);
+        h.checkClean();
+        assert.deepEqual(h.warnings, []);
+    } finally {
+        await h.close();
+    }
+});
