@@ -70,6 +70,14 @@ install(FILES ${frazioni_packaging_dir}/suoni-scuola/README DESTINATION ${FRAZIO
 file(WRITE ${CMAKE_BINARY_DIR}/packaging/conffiles "${FRAZIONI_SCHOOL_SOUNDS_DIR}/README\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/conffiles)
 
+# The exercise as one web page, for a school's site or a USB stick: built with
+# Emscripten in a build of its own (tools/bootstrap package builds it and
+# names it here) and shipped as it is, since it holds everything it needs.
+set(FRAZIONI_WEB_PAGE "" CACHE FILEPATH "The web page frazioni.html to install in share/frazioni")
+if(FRAZIONI_WEB_PAGE)
+    install(FILES ${FRAZIONI_WEB_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/frazioni)
+endif()
+
 # Lintian's notes on tags that are false alarms for this package, each with why.
 install(FILES ${frazioni_packaging_dir}/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME frazioni)

@@ -26,7 +26,7 @@ std::string conTesto(const std::string& nome, const std::string& testo) {
 
 // A counter shows its design caption until its first value: that is a 0.
 std::string contatore(const std::string& nome, const std::string& testo) {
-    const bool numero = !testo.empty() && std::ranges::all_of(testo, isDigit);
+    const bool numero = !testo.empty() && std::all_of(testo.begin(), testo.end(), isDigit);
     return nome + " " + (numero ? testo : "0");
 }
 
@@ -37,7 +37,8 @@ std::string unita(int n) {
 }
 
 template <std::size_t N> int visibili(const std::array<PieceGeometry, N>& pieces) {
-    return static_cast<int>(std::ranges::count_if(pieces, [](const auto& p) { return p.visible; }));
+    return static_cast<int>(
+        std::count_if(pieces.begin(), pieces.end(), [](const auto& p) { return p.visible; }));
 }
 
 std::string segmento(const Stage& stage, std::size_t i) {
@@ -47,14 +48,15 @@ std::string segmento(const Stage& stage, std::size_t i) {
 }
 
 std::string rettangolo(const Stage& stage, Ctl frame) {
-    const auto f = static_cast<std::size_t>(std::ranges::find(kRectangleFrames, frame) -
-                                            kRectangleFrames.begin());
+    const auto f = static_cast<std::size_t>(
+        std::find(kRectangleFrames.begin(), kRectangleFrames.end(), frame) -
+        kRectangleFrames.begin());
     const RectangleFigure& r = stage.rettangoli[f];
     // Counted from the left as the pupil sees them: FrRet2, FrRet1, FrRet3; one alone has no
     // number.
     constexpr std::array<std::size_t, 3> kPosizione = {1, 0, 2};
-    const bool solo =
-        std::ranges::count_if(kRectangleFrames, [&](Ctl c) { return stage[c].visible; }) <= 1;
+    const bool solo = std::count_if(kRectangleFrames.begin(), kRectangleFrames.end(),
+                                    [&](Ctl c) { return stage[c].visible; }) <= 1;
     const std::string nome = solo ? "rettangolo" : ordinale(kPosizione[f]) + " rettangolo";
     return nome + ", altezza " + unita(visibili(r.altezza1)) + ", base " + unita(visibili(r.base1));
 }
@@ -95,8 +97,9 @@ std::string accessibleName(Ctl id, const Stage& stage) {
     case Ctl::FrSegmento1:
     case Ctl::FrSegmento2:
     case Ctl::FrSegmento3:
-        return segmento(stage, static_cast<std::size_t>(std::ranges::find(kSegmentFrames, id) -
-                                                        kSegmentFrames.begin()));
+        return segmento(stage, static_cast<std::size_t>(
+                                   std::find(kSegmentFrames.begin(), kSegmentFrames.end(), id) -
+                                   kSegmentFrames.begin()));
     case Ctl::LbDOMANDA:
         return conTesto("domanda", testo);
     case Ctl::Text1:

@@ -2,7 +2,8 @@
 #include "core/common/numbertext.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -18,10 +19,18 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+// The fewest decimals that read back as the same value. Written with
+// snprintf rather than std::to_chars, whose floating-point forms the older
+// standard library of the web build lacks.
 template <typename T> std::string shortestText(T value) {
-    char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    std::string text = ec == std::errc{} ? std::string(buffer, end) : std::string("0");
+    constexpr int kMaxDecimals = 17;
+    char buffer[400];
+    for (int decimals = 0; decimals <= kMaxDecimals; ++decimals) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
+        if (static_cast<T>(std::strtod(buffer, nullptr)) == value)
+            break;
+    }
+    std::string text = buffer;
     std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }

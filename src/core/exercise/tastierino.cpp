@@ -10,7 +10,7 @@ std::optional<int> codiceTasto(Ctl tasto) {
         return kTastoInvio;
     if (tasto == Ctl::TastoCancella)
         return kTastoCancella;
-    if (std::ranges::find(kTastierino, tasto) == kTastierino.end())
+    if (std::find(kTastierino.begin(), kTastierino.end(), tasto) == kTastierino.end())
         return std::nullopt;
     // A digit key sends the digit it shows.
     return static_cast<int>(design(tasto).text.front());

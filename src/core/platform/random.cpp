@@ -3,14 +3,19 @@
 
 #include "core/platform/clock.h"
 
-#include <bit>
 #include <cmath>
+#include <cstring>
 
 ClockSeededRandom::ClockSeededRandom(const Clock& clock, std::uint64_t seed)
     : clock_(clock), engine_(seed) {}
 
 void ClockSeededRandom::randomize() {
-    const auto reading = std::bit_cast<std::uint64_t>(clock_.seconds());
+    // The reading's bits as they are (memcpy where std::bit_cast is missing
+    // from the web build's standard library).
+    const double seconds = clock_.seconds();
+    std::uint64_t reading = 0;
+    static_assert(sizeof reading == sizeof seconds);
+    std::memcpy(&reading, &seconds, sizeof reading);
     engine_.seed(engine_() ^ reading);
 }
 
