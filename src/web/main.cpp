@@ -4,6 +4,7 @@
 // the thread for the feedback pause or the results window are called with
 // ccall's async option, since ASYNCIFY lets them give the browser its thread
 // back meanwhile.
+#include "core/accessibility/accessiblenames.h"
 #include "core/settings/settingsfiles.h"
 #include "core/sound/audio.h"
 #include "web/pageform1.h"
@@ -75,6 +76,13 @@ EMSCRIPTEN_KEEPALIVE void web_start() {
     if (page)
         return;
     const ClassroomSettings settings = settingsFromAddress();
+    // The windows' names, as a screen reader announces them.
+    val document = val::global("document");
+    document.set("title", std::string(kExerciseWindowName));
+    document.call<val>("getElementById", std::string("Form1"))
+        .call<void>("setAttribute", std::string("aria-label"), std::string(kExerciseWindowName));
+    document.call<val>("getElementById", std::string("Classifica"))
+        .call<void>("setAttribute", std::string("aria-label"), std::string(kResultsWindowName));
     page = new Page;
     page->pause = std::make_unique<PagePause>(page->clock, [] {
         if (page->form)

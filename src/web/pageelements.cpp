@@ -93,6 +93,9 @@ val createElement(const ControlDesign<int>& d, std::string_view id, bool clickab
     }
     e.set("id", std::string(id));
     e.set("className", cls);
+    // A decoration is no control: a screen reader passes it by.
+    if (isDecoration(d.kind))
+        e.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
     if (clickable && d.kind != ControlKind::Button && d.kind != ControlKind::Speaker) {
         e.call<void>("setAttribute", std::string("role"), std::string("button"));
         e.set("tabIndex", 0);

@@ -310,9 +310,7 @@ void PageForm1::mostraClassifica(std::optional<double> topTwips) {
     root_.set("inert", true);
     classifica_.apri(
         topTwips, screen_.widthPixels(), screen_.heightPixels(),
-        [this](const ClassificaView& view) {
-            logic_.classificaCaricata(view.risultato, view.nuovoRecord);
-        },
+        [this](const ClassificaView& view) { logic_.classificaCaricata(letturaClassifica(view)); },
         [this] { pump(); });
     root_.set("inert", false);
     applicaFuoco();

@@ -211,9 +211,9 @@ struct Reader {
     // "1" counting the noun that follows it.
     std::string oneBeforeNoun() const {
         const std::string_view noun = nextWord();
-        if (std::ranges::find(kFeminine, noun) != kFeminine.end())
+        if (std::find(kFeminine.begin(), kFeminine.end(), noun) != kFeminine.end())
             return "una";
-        if (std::ranges::find(kMasculine, noun) != kMasculine.end())
+        if (std::find(kMasculine.begin(), kMasculine.end(), noun) != kMasculine.end())
             return "un";
         return "uno";
     }
