@@ -91,7 +91,7 @@ void Form1::touched() {
 }
 
 void Form1::mostraTastierino() {
-    const bool visible = tastierinoVisibile(pad_, touch_, stage_.focus.has_value());
+    const bool visible = tastierinoVisibile(pad_, touch_, stage_.focus.has_value() && !pausing_);
     for (Ctl tasto : kTastierino)
         stage_[tasto].visible = visible;
 }

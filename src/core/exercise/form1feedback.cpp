@@ -19,11 +19,14 @@ constexpr double kPauseSeconds = 1.0;
 } // namespace
 
 void Form1::pausa() {
+    // No box takes keys meanwhile: the pad goes, and the message shows in its place.
+    pausing_ = true;
+    mostraTastierino();
     // Let the pupil see the message (and the orange window) before the thread is held.
     s_.view.aggiorna();
-    pausing_ = true;
     s_.pause.wait(kPauseSeconds);
     pausing_ = false;
+    mostraTastierino();
 }
 
 void Form1::flashsbagliato() {
