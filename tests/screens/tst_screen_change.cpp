@@ -14,24 +14,32 @@
 
 namespace {
 
-// Gives the offscreen platform's screen a new place and size, as xrandr does on X11.
-void changeScreen(const QRect& area) {
+// Gives the offscreen platform these screens, the first one primary, as xrandr does on X11.
+void changeScreens(const QList<QRect>& areas) {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
     using Get = QJsonObject (*)(QPlatformNativeInterface*);
     using Set = void (*)(const QJsonObject&, QPlatformNativeInterface*);
     auto get = reinterpret_cast<Get>(native->nativeResourceForIntegration("configuration"));
     auto set = reinterpret_cast<Set>(native->nativeResourceForIntegration("setConfiguration"));
     QJsonObject configuration = get(native);
-    QJsonArray screens = configuration["screens"].toArray();
-    QJsonObject screen = screens[0].toObject();
-    screen["x"] = area.x();
-    screen["y"] = area.y();
-    screen["width"] = area.width();
-    screen["height"] = area.height();
-    screens[0] = screen;
+    const QJsonObject first = configuration["screens"].toArray()[0].toObject();
+    QJsonArray screens;
+    for (const QRect& area : areas) {
+        QJsonObject screen = first;
+        screen["name"] = QString("screen%1").arg(screens.size());
+        screen["x"] = area.x();
+        screen["y"] = area.y();
+        screen["width"] = area.width();
+        screen["height"] = area.height();
+        screens.append(screen);
+    }
     configuration["screens"] = screens;
     set(configuration, native);
-    QTRY_COMPARE(QGuiApplication::primaryScreen()->geometry(), area);
+    QTRY_COMPARE(QGuiApplication::primaryScreen()->geometry(), areas.first());
+}
+
+void changeScreen(const QRect& area) {
+    changeScreens({area});
 }
 
 // Everything the pupil sees of the exercise window: each control's place, size, font and
@@ -111,6 +119,15 @@ class TestScreenChange : public QObject {
                 play(fresh, [] {});
                 QCOMPARE(name + layout(moved), name + layout(fresh));
             }
+    }
+    // A small monitor on the left of the primary one: the window starts on the primary.
+    void windowStartsOnThePrimaryScreen() {
+        const QRect primary(800, 0, 1280, 1024);
+        changeScreens({primary, {0, 0, 800, 600}});
+        const QtScreen screen;
+        WindowHarness h(0, 0, 1, nullptr, &screen);
+        QCOMPARE(h.window.geometry(), primary);
+        QCOMPARE(h.window.screen()->geometry(), primary);
     }
     // A results window open over the question goes with the screen: a projector placed
     // the screen elsewhere on the desktop, and the window keeps to its corner.

@@ -148,7 +148,10 @@ void Form1Window::collegaEventi() {
 
 void Form1Window::start(bool fullScreen) {
     logic_.Form_Load();
-    setGeometry(QRect(QPoint(), misuraSchermo()));
+    // The primary screen, wherever it lies on the desktop: its own corner, not
+    // the desktop's, so that nothing falls off a smaller screen beside it.
+    setScreen(QGuiApplication::primaryScreen());
+    setGeometry(areaSchermo(QGuiApplication::primaryScreen()));
     // A hidden window gets its resize event only when it shows. The layout
     // takes the size now, so that the first stage shown is already the one
     // for this screen and each control's font is loaded once, at its size here.
@@ -177,9 +180,12 @@ void Form1Window::osservaSchermo(QScreen* screen) {
         screenWatch_ = connect(screen, &QScreen::geometryChanged, this, &Form1Window::seguiSchermo);
 }
 
+QRect Form1Window::areaSchermo(const QScreen* screen) const {
+    return {screen != nullptr ? screen->geometry().topLeft() : QPoint(), misuraSchermo()};
+}
+
 void Form1Window::seguiSchermo() {
-    const QScreen* s = screen();
-    const QRect area(s != nullptr ? s->geometry().topLeft() : QPoint(), misuraSchermo());
+    const QRect area = areaSchermo(screen());
     // The resize runs the resize pass, which lays the question out again.
     if (geometry() != area)
         setGeometry(area);

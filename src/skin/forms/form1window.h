@@ -64,6 +64,8 @@ class Form1Window : public QWidget, private Form1View {
     void osservaSchermo(QScreen* screen);
     // The size of the screen in pixels, as the screen service gives it.
     QSize misuraSchermo() const;
+    // Where the window stands to fill `screen`: at the screen's own corner.
+    QRect areaSchermo(const QScreen* screen) const;
     // Lays the exercise out for the window's present size and shows it.
     void adattaAllaFinestra();
 
