@@ -73,52 +73,63 @@ class TestScreenChange : public QObject {
     void initTestCase() { installFontSubstitutes(); }
 
     // In each state: the start screen, then a question of each kind, with the screen changed
-    // between two answers or while an answer's pause holds the window.
+    // between two answers or while an answer's pause holds the window, and the window system
+    // resizing the window after the screen tells its new size or before.
     void windowFollowsAChangeOfScreenAsAFreshStartThereWould() {
         const QRect before(0, 0, 1280, 1024), after(0, 0, 1080, 1920); // turned upright
         const QtScreen screen;
         for (int row : {-1, 0, 3, 12, 19, 25, 30})
-            for (bool inPause : {false, true}) {
-                const QString name =
-                    QString("question %1%2").arg(row).arg(inPause ? ", pause" : "");
-                // Put the question, answer it wrong once (the change may come in that pause),
-                // and leave a number typed in the box that waits.
-                auto play = [&](WindowHarness& h, const std::function<void()>& change) {
-                    bool changed = false;
-                    h.pause.during = [&] {
-                        if (inPause && !std::exchange(changed, true))
+            for (bool inPause : {false, true})
+                for (bool windowFirst : {false, true}) {
+                    const QString name = QString("question %1%2%3")
+                                             .arg(row)
+                                             .arg(inPause ? ", pause" : "")
+                                             .arg(windowFirst ? ", window first" : "");
+                    // Put the question, answer it wrong once (the change may come in that pause),
+                    // and leave a number typed in the box that waits.
+                    auto play = [&](WindowHarness& h, const std::function<void()>& change) {
+                        bool changed = false;
+                        h.pause.during = [&] {
+                            if (inPause && !std::exchange(changed, true))
+                                change();
+                        };
+                        if (row < 0) {
                             change();
+                            return;
+                        }
+                        h.putQuestion(row);
+                        h.clock.advance(3);
+                        if (const auto box = h.window.logic().stage().focus) {
+                            h.type(*box, "99");
+                            QTest::keyClicks(h.window.control(*box), "4");
+                        } else {
+                            h.click(row == 3    ? Ctl::FrSegmento3
+                                    : row == 12 ? Ctl::LbRisposta1
+                                                : Ctl::FrRet3);
+                        }
+                        if (!inPause)
+                            change();
+                        h.pause.during = nullptr;
+                        h.window.logic()
+                            .Timer1_Timer(); // the time shown, from the question's start
+                        h.window.showStage();
                     };
-                    if (row < 0) {
-                        change();
-                        return;
-                    }
-                    h.putQuestion(row);
-                    h.clock.advance(3);
-                    if (const auto box = h.window.logic().stage().focus) {
-                        h.type(*box, "99");
-                        QTest::keyClicks(h.window.control(*box), "4");
-                    } else {
-                        h.click(row == 3    ? Ctl::FrSegmento3
-                                : row == 12 ? Ctl::LbRisposta1
-                                            : Ctl::FrRet3);
-                    }
-                    if (!inPause)
-                        change();
-                    h.pause.during = nullptr;
-                    h.window.logic().Timer1_Timer(); // the time shown, from the question's start
-                    h.window.showStage();
-                };
-                changeScreen(before);
-                WindowHarness moved(0, 0, 1, nullptr, &screen, nullptr, {.pad = PadMode::Always});
-                play(moved, [&] {
-                    changeScreen(after);
-                    QTRY_COMPARE(moved.window.geometry(), after);
-                });
-                WindowHarness fresh(0, 0, 1, nullptr, &screen, nullptr, {.pad = PadMode::Always});
-                play(fresh, [] {});
-                QCOMPARE(name + layout(moved), name + layout(fresh));
-            }
+                    changeScreen(before);
+                    WindowHarness moved(0, 0, 1, nullptr, &screen, nullptr,
+                                        {.pad = PadMode::Always});
+                    play(moved, [&] {
+                        if (windowFirst) {
+                            moved.window.setGeometry(after);
+                            QTRY_COMPARE(moved.window.geometry(), after);
+                        }
+                        changeScreen(after);
+                        QTRY_COMPARE(moved.window.geometry(), after);
+                    });
+                    WindowHarness fresh(0, 0, 1, nullptr, &screen, nullptr,
+                                        {.pad = PadMode::Always});
+                    play(fresh, [] {});
+                    QCOMPARE(name + layout(moved), name + layout(fresh));
+                }
     }
     // A small monitor on the left of the primary one: the window starts on the primary.
     void windowStartsOnThePrimaryScreen() {

@@ -54,6 +54,9 @@ void Form1::Form_Load() {
     ridimschermo_.preparatabelle();
     registraControlli();
     ridimschermo_.adattaschermo(s_.screen);
+    // Maximized, the window takes the whole screen until the platform tells its
+    // real size; the figures are laid out from what the window has.
+    setWindowSize(s_.screen.widthTwips(), s_.screen.heightTwips());
 
     stage_[Ctl::LbTempo].visible = false;
     nascondisegmenti();

@@ -146,7 +146,7 @@ class Form1 {
     void finePassaggio();
     void estraiDomanda();
     void mostraDomanda();
-    // Lays out the figures of a question of this kind for the screen as it is now.
+    // Lays out the figures of a question of this kind for the window as it is now.
     void dimensionaFigure(TipoDomanda kind);
     void mostraTastierino();
     // Shows Text1, empty, with the focus, for an answer typed as a number.

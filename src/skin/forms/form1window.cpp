@@ -186,9 +186,14 @@ QRect Form1Window::areaSchermo(const QScreen* screen) const {
 
 void Form1Window::seguiSchermo() {
     const QRect area = areaSchermo(screen());
-    // The resize runs the resize pass, which lays the question out again.
+    // The resize runs the resize pass, which lays the question out again. The
+    // window system may have resized the window before the screen told its new
+    // size: the exercise is laid out again all the same, as a pixel may now
+    // hold other twips.
     if (geometry() != area)
         setGeometry(area);
+    else
+        adattaAllaFinestra();
     // An open results window stays on the screen, at its place there.
     for (ClassificaWindow* results : findChildren<ClassificaWindow*>())
         results->collocaDiNuovo();
