@@ -6,7 +6,6 @@
 #include "skin/forms/fonts.h"
 #include "skin/platform/qtscreen.h"
 
-#include <QDialog>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QScreen>
@@ -140,24 +139,49 @@ class TestScreenChange : public QObject {
         QCOMPARE(h.window.geometry(), primary);
         QCOMPARE(h.window.screen()->geometry(), primary);
     }
-    // A results window open over the question goes with the screen: a projector placed
-    // the screen elsewhere on the desktop, and the window keeps to its corner.
-    void openResultsWindowIsPlacedAgainOnTheNewScreen() {
+    // The results window at a pass's end shows inside the exercise window, over all of it, at
+    // its designed place and size, and holds the keyboard with nothing beneath reachable, even
+    // as the exercise's timer ticks. A taller projector placed elsewhere on the desktop takes
+    // over the screen: the window is placed from the new one.
+    void resultsWindowHoldsTheExerciseAndFollowsTheScreen() {
         changeScreen({0, 0, 1024, 768});
         const QtScreen screen;
-        WindowHarness h(0, 0, 1, nullptr, &screen);
-        h.putQuestion(25);
-        QString seen;
+        WindowHarness h(0, 0, 1, nullptr, &screen, nullptr, {.pad = PadMode::Always});
+        h.putQuestion(0);
+        h.window.modulo().domandefatte.fill(1); // its last question
+        QStringList seen;
         QTimer::singleShot(0, [&] {
-            const QRect projector(200, 100, 1280, 1024);
-            changeScreen(projector);
-            const bool filled = QTest::qWaitFor([&] { return h.window.geometry() == projector; });
-            QWidget* results = QApplication::activeModalWidget();
-            seen = QString("%1,%2 %3").arg(results->x()).arg(results->y()).arg(filled);
-            results->findChild<QPushButton*>("Command1")->click(); // PROSEGUI
+            QWidget* results = openResults();
+            QWindow* window = h.window.windowHandle();
+            auto centre = [&](Ctl id) {
+                const QWidget* w = h.window.control(id);
+                return w->mapTo(&h.window, w->rect().center());
+            };
+            QTest::mouseClick(window, Qt::LeftButton, {}, centre(Ctl::FINE));
+            QTest::mouseClick(window, Qt::LeftButton, {}, centre(Ctl::Tasto5));
+            QTest::keyClick(window, Qt::Key_Tab);
+            QTest::keyClick(window, Qt::Key_7);
+            h.window.logic().Timer1_Timer();
+            h.window.showStage();
+            auto where = [&] {
+                QString line;
+                QDebug(&line) << results->window()->objectName()
+                              << QRect(results->mapTo(&h.window, QPoint()), results->size())
+                              << results->mapToGlobal(QPoint())
+                              << (QApplication::focusWidget() == results);
+                seen << line.trimmed();
+            };
+            where();
+            changeScreen({200, 100, 1280, 1024});
+            QTRY_COMPARE(h.window.geometry(), QRect(200, 100, 1280, 1024));
+            where();
+            QTest::keyClick(window, Qt::Key_Return); // PROSEGUI
         });
-        h.click(Ctl::Command1);
-        QCOMPARE(seen, "200,100 1");
+        h.type(Ctl::Text1, "8");
+        seen << h.text(Ctl::Text1) << QString::number(h.terminations);
+        QCOMPARE(seen.join(" | "), "\"Form1\" QRect(0,55 511x446) QPoint(0,55) true | "
+                                   "\"Form1\" QRect(0,73 511x446) QPoint(200,173) true |  | 0");
+        QVERIFY(!openResults());
     }
 };
 

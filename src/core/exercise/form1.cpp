@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kCapacity = 50;
 constexpr int kSeriesLength = 10;
+// At the end of a pass the results window's top is a fourteenth of the height down.
+constexpr double kClassificaInBasso = 14;
 
 constexpr const char* kAvvisoStart = "Clicca sul tasto VIA per iniziare.";
 constexpr const char* kAvvisoPassEnd = "Bravo!! Hai risposto a tutte le domande.";
@@ -80,6 +82,13 @@ void Form1::Form_Resize() {
     // screen are laid out again for the new size, as a fresh question would be.
     if (stage_[Ctl::FrSegmento1].visible || stage_[Ctl::FrRet1].visible)
         dimensionaFigure(tipoDomanda());
+}
+
+std::optional<double> Form1::classificaTop() const {
+    // The window fills the screen, so its height is the screen's.
+    if (classificaInBasso_)
+        return stage_.window.height / kClassificaInBasso;
+    return std::nullopt;
 }
 
 void Form1::setPad(PadMode mode, bool touchScreen) {
@@ -182,8 +191,7 @@ void Form1::fineSerie() {
 void Form1::finePassaggio() {
     stage_[Ctl::avviso].text = kAvvisoPassEnd;
     stage_[Ctl::VIA].visible = true;
-    // This showing opens lower down, its top at a fourteenth of the screen height.
-    classificaTop_ = s_.screen.heightTwips() / 14;
+    classificaInBasso_ = true;
     if (m_.nrisposte == 0) {
         // The series was closed just now by the same run, so no answer has been
         // judged since: show the tally and the record without grading an empty
@@ -193,7 +201,7 @@ void Form1::finePassaggio() {
     } else {
         classificaSerie();
     }
-    classificaTop_.reset();
+    classificaInBasso_ = false;
     azzeraContatori();
     m_.domandefatte.fill(0);
     m_.domandefatte[static_cast<std::size_t>(m_.ndomanda)] = 1;

@@ -82,6 +82,10 @@ class Form1 {
     // The results window has graded the series and shows its grade word
     // `risultato` ("" when it grades nothing) and the record's announcement.
     void classificaCaricata(const std::string& risultato, const std::string& nuovoRecord);
+    // Where the results window opening now has its top edge, in twips below
+    // the window's top: lower down at the end of a pass, from the window's
+    // present height; nothing for the top-left corner.
+    std::optional<double> classificaTop() const;
     // What the pupil must read to answer, in the words a voice must say: the
     // question, the choices, the prompt of the waiting box and the hint line.
     std::string testoDaLeggere() const;
@@ -176,5 +180,5 @@ class Form1 {
     PadMode pad_ = PadMode::Automatic;
     bool touch_ = false; // a touch screen, or a touch seen
     bool letturaAutomatica_ = false;
-    std::optional<double> classificaTop_; // where the next results window opens
+    bool classificaInBasso_ = false; // the results window opens lower down
 };

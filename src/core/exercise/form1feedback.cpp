@@ -78,7 +78,7 @@ void Form1::Command1_Click() {
 void Form1::mostraClassifica() {
     taci();
     s_.view.aggiorna();
-    s_.view.mostraClassifica(classificaTop_);
+    s_.view.mostraClassifica(classificaTop());
     // The grade read as the window opened ends with it.
     taci();
 }

@@ -194,9 +194,6 @@ void Form1Window::seguiSchermo() {
         setGeometry(area);
     else
         adattaAllaFinestra();
-    // An open results window stays on the screen, at its place there.
-    for (ClassificaWindow* results : findChildren<ClassificaWindow*>())
-        results->collocaDiNuovo();
 }
 
 bool Form1Window::event(QEvent* event) {
@@ -244,6 +241,14 @@ void Form1Window::adattaAllaFinestra() {
     logic_.setWindowSize(width() * tpp, height() * tpp);
     logic_.Form_Resize();
     aggiorna();
+    // An open results window keeps its place on the screen as it is now.
+    if (ClassificaWindow* results = classificaAperta())
+        results->colloca(logic_.classificaTop(), tpp);
+}
+
+ClassificaWindow* Form1Window::classificaAperta() const {
+    ClassificaWindow* results = findChild<ClassificaWindow*>();
+    return results != nullptr && results->isVisible() ? results : nullptr;
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
@@ -301,6 +306,9 @@ void Form1Window::applicaNomi() {
 }
 
 void Form1Window::applicaFuoco() {
+    // An open results window keeps the keyboard until it closes.
+    if (classificaAperta() != nullptr)
+        return;
     // The keyboard belongs to the box that waits for an answer and to nothing
     // else, so keys typed while no box waits do nothing.
     QWidget* box = logic_.stage().focus ? control(*logic_.stage().focus) : nullptr;
@@ -406,6 +414,7 @@ void Form1Window::applicaFigure() {
 }
 
 void Form1Window::mostraClassifica(std::optional<double> topTwips) {
+    // Inside this window, which fills the screen: the screen's corner is the window's.
     apriClassifica(modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel(),
                    [this](const ClassificaView& view) {
                        logic_.classificaCaricata(view.risultato, view.nuovoRecord);
