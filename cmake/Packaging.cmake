@@ -113,11 +113,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 # Qt's Wayland plugin, recommended: without it Qt runs the program on a Wayland
 # desktop (Debian 13's GNOME) through XWayland, printing a warning line, with
-# the picture upscaled and blurred at a fractional scale. Natively it draws
-# sharp at every scale and takes a whiteboard's touches straight from the
-# compositor. Nothing in the program places a window of its own any more (the
-# results window is drawn inside the exercise window), so a compositor's
-# freedom to place windows costs nothing. Only recommended: an X11 classroom,
-# or a machine set up without it, runs as before.
+# the picture upscaled and blurred at a fractional scale; natively it draws
+# sharp at every scale. The program has one window only (the results window
+# is drawn inside the exercise window), so a compositor's freedom to place
+# windows costs nothing. Only recommended: an X11 classroom, or a machine set
+# up without it, runs as before.
 string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-wayland")
 include(CPack)
