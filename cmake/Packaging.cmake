@@ -122,4 +122,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-liberation, libsdl2-2.0-0 (>= 2.0.16), qt6-svg-plugins | libqt6svg6 (<< 6.7.2-5~)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
+# Qt's Wayland plugin, recommended: without it Qt runs the program on a Wayland
+# desktop (Debian 13's GNOME) through XWayland, printing a warning line, with
+# the picture upscaled and blurred at a fractional scale; natively it draws
+# sharp at every scale. The program has one window only (the results window
+# is drawn inside the exercise window), so a compositor's freedom to place
+# windows costs nothing. Only recommended: an X11 classroom, or a machine set
+# up without it, runs as before.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-wayland")
 include(CPack)

@@ -21,6 +21,15 @@ inline QString controlText(const QWidget* w) {
     return w->property("text").toString();
 }
 
+// The results window while it is open over the exercise window, or nothing.
+inline QWidget* openResults() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* results = top->findChild<QWidget*>("classificaform");
+            results && results->isVisible())
+            return results;
+    return nullptr;
+}
+
 // Sends a close as the window system does for Alt+F4 or a desktop's close button.
 inline void closeFromOutside(QWidget* w) {
     QCloseEvent close;

@@ -6,6 +6,7 @@
 // or on the number pad, which shows from the first tap on), right ones now and then so that series
 // and passes end. Input takes the window system's path (focus, modal blocking and the pause's
 // filter apply), and goes on in the results window.
+#include "../forms/windowharness.h"
 #include "core/exercise/tastierino.h"
 #include "fakes/fakes.h"
 #include "skin/forms/form1window.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QTest>
 #include <QTimer>
 
@@ -55,11 +55,13 @@ class Monkey : public QObject {
   protected:
     // The results window holds the program in its own loop: the child plays on inside it.
     bool eventFilter(QObject* o, QEvent* e) override {
-        auto* shown = e->type() == QEvent::Show ? qobject_cast<QDialog*>(o) : nullptr;
+        auto* shown = e->type() == QEvent::Show && o->objectName() == "classificaform"
+                          ? static_cast<QWidget*>(o)
+                          : nullptr;
         if (shown && onResults)
             onResults();
         if (shown)
-            QTimer::singleShot(0, this, [this, d = QPointer<QDialog>(shown)] {
+            QTimer::singleShot(0, this, [this, d = QPointer<QWidget>(shown)] {
                 for (; d && d->isVisible(); QCoreApplication::processEvents())
                     if (going())
                         step(Hold::Results);
@@ -77,7 +79,8 @@ class Monkey : public QObject {
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     void step(Hold hold) {
         static const QString pastes[] = {"8", "-3", "16 cm", "1\n2", QString(5000, '9'), "١٢", ""};
-        QWidget* top = qApp->activeModalWidget() && pick(2) ? qApp->activeModalWidget() : &w_;
+        QWidget* results = openResults();
+        QWidget* top = results && pick(2) ? results : &w_;
         const QWidget* fine = w_.control(Ctl::FINE);
         QPoint at;
         ++sent_;
@@ -95,7 +98,7 @@ class Monkey : public QObject {
             do
                 at = QPoint(pick(top->width()), pick(top->height()));
             while (top == &w_ && QRect(fine->mapTo(&w_, QPoint()), fine->size()).contains(at));
-            press(top, at, pick(3) == 0);
+            press(&w_, top->mapTo(&w_, at), pick(3) == 0);
         } else {
             answer(pick(3) == 0);
         }

@@ -47,6 +47,8 @@ class TestMonkey : public QObject {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (hold == Monkey::Hold::None && w != &h.window && w->isVisible())
                     return "a window stayed open: " + w->objectName();
+            if (hold == Monkey::Hold::None && openResults())
+                return "the results window stayed open";
             if (hold == Monkey::Hold::Results)
                 return "";
             readings += !speech.speaking.empty();

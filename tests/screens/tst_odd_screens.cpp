@@ -20,13 +20,9 @@ class TestOddScreens : public QObject {
         QCOMPARE(QSizeF(screen.widthTwips(), screen.heightTwips()), QSizeF(real.size()) * 15.0);
         WindowHarness h(0, 0, 3, nullptr, &screen, nullptr, {.pad = PadMode::Always});
         QCOMPARE(h.window.geometry(), real);
-        for (int row = -1; row < Modulo1::kQuestions && !QTest::currentTestFailed(); ++row) {
-            if (row >= 0) {
-                h.putQuestion(row);
-                checkFigures(h);
-            }
-            // Each text lies on screen (a few controls reach past it by design) and fits
-            // its control (boxes and buttons keep a margin of their own).
+        // Each text lies on screen (a few controls reach past it by design) and fits
+        // its control (boxes and buttons keep a margin of their own).
+        auto textsFit = [&](int row) {
             for (const Form1ControlDesign& d : form1Design()) {
                 const QWidget* w = h.window.control(d.id);
                 const int text = w->fontMetrics().horizontalAdvance(h.text(d.id).trimmed());
@@ -36,21 +32,45 @@ class TestOddScreens : public QObject {
                          text + (d.kind == ControlKind::Label ? 0 : 4) <= w->width() + 1),
                     qPrintable(QString("%1 in question %2").arg(d.name.data()).arg(row)));
             }
-            // The number pad covers nothing else, its keys at least as tall as VIA.
-            auto onWindow = [&](Ctl id) {
-                const QWidget* w = h.window.control(id);
-                return QRect(w->mapTo(&h.window, QPoint()), w->size());
-            };
+        };
+        // The number pad covers nothing else (the feedback message shows in an answer's
+        // pause), its keys at least as tall as VIA and at least a key's height above FINE
+        // and CLASSIFICA, where a tap a little low would end the exercise.
+        auto onWindow = [&](Ctl id) {
+            const QWidget* w = h.window.control(id);
+            return QRect(w->mapTo(&h.window, QPoint()), w->size());
+        };
+        auto padClear = [&] {
             for (Ctl key : kTastierino)
-                for (const Form1ControlDesign& d : form1Design())
+                for (const Form1ControlDesign& d : form1Design()) {
+                    const QRect k = onWindow(key), other = onWindow(d.id);
+                    const bool bar = d.id == Ctl::FINE || d.id == Ctl::Command1;
                     QVERIFY2(!h.visible(key) ||
-                                 (onWindow(key).height() >= onWindow(Ctl::VIA).height() &&
+                                 (k.height() >= onWindow(Ctl::VIA).height() &&
                                   (!h.visible(d.id) || std::ranges::count(kTastierino, d.id) ||
-                                   !onWindow(key).intersects(onWindow(d.id)))),
+                                   !k.intersects(other)) &&
+                                  (!bar || other.top() - k.bottom() - 1 >= k.height())),
                              qPrintable(QString("%1 over %2").arg(h.text(key), d.name.data())));
+                }
+        };
+        h.pause.during = [&] {
+            textsFit(-2);
+            padClear();
+        };
+        for (int row = -1; row < Modulo1::kQuestions && !QTest::currentTestFailed(); ++row) {
+            if (row >= 0) {
+                h.putQuestion(row);
+                checkFigures(h);
+            }
+            textsFit(row);
+            padClear();
             if (const QString shots = qEnvironmentVariable("FRAZIONI_SHOTS"); !shots.isEmpty())
                 h.window.grab().save(
                     QString("%1/%2-%3.png").arg(shots, h.window.screen()->name()).arg(row));
+            // A wrong answer: its pause shows the message. No series ends here.
+            if (const auto box = h.window.logic().stage().focus)
+                h.type(*box, "999");
+            h.window.modulo().nrisposte = 0;
         }
     }
 };

@@ -40,7 +40,7 @@ static bool named(QWidget* window, const QStringList& expected) {
 struct ResultsWatcher {
     explicit ResultsWatcher(std::function<void(QWidget*)> read) {
         QObject::connect(&timer, &QTimer::timeout, [read = std::move(read)] {
-            if (QWidget* d = QApplication::activeModalWidget()) {
+            if (QWidget* d = openResults()) {
                 read(d);
                 QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
             }

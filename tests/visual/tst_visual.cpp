@@ -9,6 +9,7 @@
 #include "skin/forms/fonts.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -108,6 +109,15 @@ class TestVisual : public QObject {
             ClassificaWindow at120dpi(m, clock, 12);
             QCOMPARE(at120dpi.minimumSize(), QSize(639, 558));
             QCOMPARE(at120dpi.maximumSize(), QSize(639, 558));
+            // Open as the screen changes to 120 dpi: laid out anew as an opening there is.
+            w.colloca(std::nullopt, 12);
+            QCOMPARE(w.maximumSize(), QSize(639, 558));
+            // (That second opening graded the series again: its labels may say other things.)
+            for (const QWidget* c : at120dpi.findChildren<QWidget*>(QRegularExpression("."))) {
+                const QWidget* mine = w.findChild<QWidget*>(c->objectName());
+                QVERIFY2(controlText(mine) != controlText(c) || mine->geometry() == c->geometry(),
+                         qPrintable(c->objectName()));
+            }
         }
         QCOMPARE(seen.join(' '), "target|Nuovo Record!|45,3  secondi|200 -||45,3  secondi|200 "
                                  "-||45,3  secondi|600 -||45,3  secondi|1000 -||-|1000");

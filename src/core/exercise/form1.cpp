@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kCapacity = 50;
 constexpr int kSeriesLength = 10;
+// At the end of a pass the results window's top is a fourteenth of the height down.
+constexpr double kClassificaInBasso = 14;
 
 constexpr const char* kAvvisoStart = "Clicca sul tasto VIA per iniziare.";
 constexpr const char* kAvvisoPassEnd = "Bravo!! Hai risposto a tutte le domande.";
@@ -54,6 +56,9 @@ void Form1::Form_Load() {
     ridimschermo_.preparatabelle();
     registraControlli();
     ridimschermo_.adattaschermo(s_.screen);
+    // Maximized, the window takes the whole screen until the platform tells its
+    // real size; the figures are laid out from what the window has.
+    setWindowSize(s_.screen.widthTwips(), s_.screen.heightTwips());
 
     stage_[Ctl::LbTempo].visible = false;
     nascondisegmenti();
@@ -79,6 +84,13 @@ void Form1::Form_Resize() {
         dimensionaFigure(tipoDomanda());
 }
 
+std::optional<double> Form1::classificaTop() const {
+    // The window fills the screen, so its height is the screen's.
+    if (fineDelPassaggio_)
+        return stage_.window.height / kClassificaInBasso;
+    return std::nullopt;
+}
+
 void Form1::setPad(PadMode mode, bool touchScreen) {
     pad_ = mode;
     touch_ = touchScreen;
@@ -91,7 +103,7 @@ void Form1::touched() {
 }
 
 void Form1::mostraTastierino() {
-    const bool visible = tastierinoVisibile(pad_, touch_, stage_.focus.has_value());
+    const bool visible = tastierinoVisibile(pad_, touch_, stage_.focus.has_value() && !pausing_);
     for (Ctl tasto : kTastierino)
         stage_[tasto].visible = visible;
 }
@@ -179,8 +191,6 @@ void Form1::fineSerie() {
 void Form1::finePassaggio() {
     stage_[Ctl::avviso].text = kAvvisoPassEnd;
     stage_[Ctl::VIA].visible = true;
-    // This showing opens lower down, its top at a fourteenth of the screen height.
-    classificaTop_ = s_.screen.heightTwips() / 14;
     fineDelPassaggio_ = true;
     if (m_.nrisposte == 0) {
         // The series was closed just now by the same run, so no answer has been
@@ -191,7 +201,6 @@ void Form1::finePassaggio() {
     } else {
         classificaSerie();
     }
-    classificaTop_.reset();
     fineDelPassaggio_ = false;
     azzeraContatori();
     m_.domandefatte.fill(0);

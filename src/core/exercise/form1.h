@@ -83,6 +83,10 @@ class Form1 {
     // words a voice must say. With automatic reading it is read aloud, after the
     // end-of-pass message when the window opens at the end of a pass.
     void classificaCaricata(const std::string& lettura);
+    // Where the results window opening now has its top edge, in twips below
+    // the window's top: lower down at the end of a pass, from the window's
+    // present height; nothing for the top-left corner.
+    std::optional<double> classificaTop() const;
     // What the pupil must read to answer, in the words a voice must say: the
     // question, the choices, the prompt of the waiting box and the hint line.
     std::string testoDaLeggere() const;
@@ -147,7 +151,7 @@ class Form1 {
     void finePassaggio();
     void estraiDomanda();
     void mostraDomanda();
-    // Lays out the figures of a question of this kind for the screen as it is now.
+    // Lays out the figures of a question of this kind for the window as it is now.
     void dimensionaFigure(TipoDomanda kind);
     void mostraTastierino();
     // Shows Text1, empty, with the focus, for an answer typed as a number.
@@ -177,6 +181,5 @@ class Form1 {
     PadMode pad_ = PadMode::Automatic;
     bool touch_ = false; // a touch screen, or a touch seen
     bool letturaAutomatica_ = false;
-    std::optional<double> classificaTop_; // where the next results window opens
-    bool fineDelPassaggio_ = false;       // the results window opens at the end of a pass
+    bool fineDelPassaggio_ = false; // the results window opens at the end of a pass
 };

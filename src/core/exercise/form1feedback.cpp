@@ -19,11 +19,14 @@ constexpr double kPauseSeconds = 1.0;
 } // namespace
 
 void Form1::pausa() {
+    // No box takes keys meanwhile: the pad goes, and the message shows in its place.
+    pausing_ = true;
+    mostraTastierino();
     // Let the pupil see the message (and the orange window) before the thread is held.
     s_.view.aggiorna();
-    pausing_ = true;
     s_.pause.wait(kPauseSeconds);
     pausing_ = false;
+    mostraTastierino();
 }
 
 void Form1::flashsbagliato() {
@@ -75,7 +78,7 @@ void Form1::Command1_Click() {
 void Form1::mostraClassifica() {
     taci();
     s_.view.aggiorna();
-    s_.view.mostraClassifica(classificaTop_);
+    s_.view.mostraClassifica(classificaTop());
     // The grade read as the window opened ends with it.
     taci();
 }

@@ -2,8 +2,6 @@
 // Showing, hiding and laying out the figures of the exercise window.
 #include "core/exercise/form1.h"
 
-#include "core/platform/screen.h"
-
 namespace {
 
 constexpr Ctl kSegmentFigures[] = {Ctl::LbSegmento1, Ctl::LbSegmento2, Ctl::LbSegmento3,
@@ -35,7 +33,7 @@ void Form1::dimensionaSeg(int figura, const Cell& orientamento, const Cell& nume
     ControlState& frame = stage_[kSegmentFrames[figura]];
     SegmentFigure& figure = stage_.segmenti[static_cast<std::size_t>(figura)];
     figure.frame = frameSizeOf(frame);
-    dimensionaSegmento(figure, s_.screen.widthTwips(), orientamento, numeroSegmenti);
+    dimensionaSegmento(figure, stage_.window.width, orientamento, numeroSegmenti);
     applyFrameSize(frame, figure.frame);
 }
 
@@ -54,7 +52,7 @@ void Form1::dimensionaFiguraRet(Ctl frameId, int figura, const Cell& segmentiAlt
     ControlState& frame = stage_[frameId];
     RectangleFigure& figure = stage_.rettangoli[static_cast<std::size_t>(figura)];
     figure.frame = frameSizeOf(frame);
-    dimensionaRettangolo(figure, s_.screen.widthTwips(), segmentiAltezza, segmentiBase, pixelFrame);
+    dimensionaRettangolo(figure, stage_.window.width, segmentiAltezza, segmentiBase, pixelFrame);
     applyFrameSize(frame, figure.frame);
 }
 

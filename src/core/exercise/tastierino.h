@@ -25,7 +25,8 @@ constexpr std::array<Ctl, 12> kTastierino = {
 // Enter. Nothing for a control that is no key of the pad.
 std::optional<int> codiceTasto(Ctl tasto);
 
-// Whether the pad shows. Only while a box waits for a typed answer, and then as
+// Whether the pad shows. Only while a box waits for a typed answer (not in an
+// answer's pause, when the feedback message shows in its place), and then as
 // the classroom is set up: automatic shows it on a system with a touch screen
 // or once a touch has come.
 bool tastierinoVisibile(PadMode mode, bool touch, bool boxWaits);

@@ -6,7 +6,7 @@
 // width and never from a previously rounded one.
 //
 // Counts the pieces cannot show (below 1, above the size of the piece array,
-// not a whole number, an empty cell) and a screen width that is not positive
+// not a whole number, an empty cell) and a window width that is not positive
 // are refused, not clamped: all pieces are hidden, the frame keeps its size
 // and is shown empty. A clamped count would draw a figure with the wrong
 // number of units, which is worse for a pupil than no figure at all.
@@ -17,14 +17,14 @@
 
 namespace {
 
-// Strips: the unit is a twentieth of the screen width, the gap a tenth of the unit.
-constexpr double kSegmentUnitsPerScreen = 20;
+// Strips: the unit is a twentieth of the window width, the gap a tenth of the unit.
+constexpr double kSegmentUnitsPerWidth = 20;
 constexpr double kGapsPerUnit = 10;
 constexpr int kHorizontal = 1;
 constexpr int kVertical = 0;
 
-// Rectangles: the longer side of every outline is a sixth of the screen width.
-constexpr double kRectangleSidesPerScreen = 6;
+// Rectangles: the longer side of every outline is a sixth of the window width.
+constexpr double kRectangleSidesPerWidth = 6;
 // Layout values of the side pieces, never changed by the layout: height pieces
 // are this wide and base pieces this tall, drawn with a border of this width.
 constexpr float kSideThickness = 60;
@@ -41,8 +41,8 @@ int unitCount(const Cell& cell, int capacity) {
     return static_cast<int>(n);
 }
 
-bool usableWidth(double screenWidthTwips) {
-    return std::isfinite(screenWidthTwips) && screenWidthTwips > 0;
+bool usableWidth(double windowWidthTwips) {
+    return std::isfinite(windowWidthTwips) && windowWidthTwips > 0;
 }
 
 template <std::size_t Size> void hideAll(std::array<PieceGeometry, Size>& pieces) {
@@ -52,10 +52,10 @@ template <std::size_t Size> void hideAll(std::array<PieceGeometry, Size>& pieces
 
 } // namespace
 
-void dimensionaSegmento(SegmentFigure& figure, double screenWidthTwips, const Cell& orientamento,
+void dimensionaSegmento(SegmentFigure& figure, double windowWidthTwips, const Cell& orientamento,
                         const Cell& numeroSegmenti) {
-    const double w = screenWidthTwips;
-    const double u = w / kSegmentUnitsPerScreen;
+    const double w = windowWidthTwips;
+    const double u = w / kSegmentUnitsPerWidth;
     const double g = u / kGapsPerUnit;
     const double o = cellNumber(orientamento);
     const bool horizontal = o == kHorizontal;
@@ -84,10 +84,10 @@ void dimensionaSegmento(SegmentFigure& figure, double screenWidthTwips, const Ce
     figure.frame.visible = true;
 }
 
-void dimensionaRettangolo(RectangleFigure& figure, double screenWidthTwips,
+void dimensionaRettangolo(RectangleFigure& figure, double windowWidthTwips,
                           const Cell& segmentiAltezza, const Cell& segmentiBase,
                           const Cell& /*pixelFrame*/) {
-    const double w = screenWidthTwips;
+    const double w = windowWidthTwips;
     hideAll(figure.altezza1);
     hideAll(figure.altezza2);
     hideAll(figure.base1);
@@ -101,7 +101,7 @@ void dimensionaRettangolo(RectangleFigure& figure, double screenWidthTwips,
         return;
 
     const int m = std::max(a, b);
-    const double u = (w / kRectangleSidesPerScreen) / m;
+    const double u = (w / kRectangleSidesPerWidth) / m;
     figure.frame.height = static_cast<float>(a * u);
     figure.frame.width = static_cast<float>(b * u + 2 * kSideThickness + kFrameSlack);
 

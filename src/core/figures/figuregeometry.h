@@ -46,16 +46,16 @@ struct RectangleFigure {
 // The layout of one segment strip (dimensionaSeg1..3 are this, applied to their
 // own figure). `orientamento` 1 lays it out horizontally, 0 upright; any other
 // value leaves the pieces alone and only shows the frame. A count other than a
-// whole 1..10, or a screen width that is not positive, hides all pieces and
+// whole 1..10, or a window width that is not positive, hides all pieces and
 // shows the frame empty at the size it had.
-void dimensionaSegmento(SegmentFigure& figure, double screenWidthTwips, const Cell& orientamento,
+void dimensionaSegmento(SegmentFigure& figure, double windowWidthTwips, const Cell& orientamento,
                         const Cell& numeroSegmenti);
 
 // The layout of one rectangle outline (dimensionaRet, AdimensionaRet and
 // BdimensionaRet are this, applied to their own figure). `pixelFrame` is carried
 // through and does not change the layout. All 32 pieces are hidden first; counts
-// other than whole numbers 1..8, or a screen width that is not positive, leave
+// other than whole numbers 1..8, or a window width that is not positive, leave
 // them hidden and show the frame empty at the size it had.
-void dimensionaRettangolo(RectangleFigure& figure, double screenWidthTwips,
+void dimensionaRettangolo(RectangleFigure& figure, double windowWidthTwips,
                           const Cell& segmentiAltezza, const Cell& segmentiBase,
                           const Cell& pixelFrame);

@@ -6,17 +6,29 @@ namespace {
 using namespace colour;
 constexpr Rgb kAnswerBack = kLightCyan;
 
+// FINE and CLASSIFICA stand this far down the bottom bar Frame1, which
+// starts this far down the window.
+constexpr float kFrame1Top = 8055;
+constexpr float kBarButtonTop = 180;
+
 // The number pad fills the free corner between the boxes of the four-step
-// question and the right edge, under the feedback message and just above the
-// bottom bar, where a small child at a wall-mounted board reaches it. Its keys
-// are a little taller than VIA, with gaps a fingertip wide between them; the
-// last column is wider, to hold INVIO in the buttons' font.
+// question and the right edge, under the feedback message (which shows while
+// the pad is away) and above the bottom bar, where a small child at a
+// wall-mounted board reaches it. Its keys are a little taller than VIA, with
+// gaps a fingertip wide between them; the last column is wider, to hold INVIO
+// in the buttons' font.
 constexpr float kPadLeft = 7000;
-constexpr float kPadTop = 6525;
 constexpr float kPadKeyWidth = 546;
 constexpr float kPadWideKeyWidth = 1400;
 constexpr float kPadKeyHeight = 660;
 constexpr float kPadGap = 150;
+constexpr int kPadRows = 2;
+// A key's height and a gap stay clear between the pad's bottom row and FINE
+// or CLASSIFICA, so that a tap a little low on INVIO never ends the exercise.
+// Every screen stretches the heights alike, so the clearance holds on all.
+constexpr float kPadClearance = kPadKeyHeight + kPadGap;
+constexpr float kPadTop = kFrame1Top + kBarButtonTop - kPadClearance - kPadRows * kPadKeyHeight -
+                          (kPadRows - 1) * kPadGap;
 constexpr FontDesign kPadFont = arial(21.75f, true);
 
 constexpr Form1ControlDesign padKey(Ctl id, std::string_view name, std::string_view text, int row,
@@ -34,16 +46,16 @@ constexpr Form1ControlDesign padKey(Ctl id, std::string_view name, std::string_v
 
 // clang-format off
 constexpr std::array<Form1ControlDesign, kControlCount> kDesign = {{
-    {.id = Ctl::Frame1, .name = "Frame1", .kind = ControlKind::Frame, .left = 0, .top = 8055, .width = 12075, .height = 990, .back = kBlue, .visible = true, .border = 1},
+    {.id = Ctl::Frame1, .name = "Frame1", .kind = ControlKind::Frame, .left = 0, .top = kFrame1Top, .width = 12075, .height = 990, .back = kBlue, .visible = true, .border = 1},
     {.id = Ctl::avviso, .name = "avviso", .kind = ControlKind::Label, .left = 0, .top = 0, .width = 11955, .height = 645, .text = "avviso", .font = arial(24, true), .back = form1::kAvvisoBack, .fore = kBlue, .visible = true, .opaque = true, .align = Align::Center},
-    {.id = Ctl::VIA, .name = "VIA", .kind = ControlKind::Button, .inFrame1 = true, .left = 180, .top = 180, .width = 1455, .height = 645, .text = "VIA", .font = arial(21.75f, true), .visible = true},
-    {.id = Ctl::FINE, .name = "FINE", .kind = ControlKind::Button, .inFrame1 = true, .left = 9225, .top = 180, .width = 1785, .height = 645, .text = "FINE", .font = arial(21.75f, true), .visible = true},
+    {.id = Ctl::VIA, .name = "VIA", .kind = ControlKind::Button, .inFrame1 = true, .left = 180, .top = kBarButtonTop, .width = 1455, .height = 645, .text = "VIA", .font = arial(21.75f, true), .visible = true},
+    {.id = Ctl::FINE, .name = "FINE", .kind = ControlKind::Button, .inFrame1 = true, .left = 9225, .top = kBarButtonTop, .width = 1785, .height = 645, .text = "FINE", .font = arial(21.75f, true), .visible = true},
     {.id = Ctl::gratifica, .name = "gratifica", .kind = ControlKind::Label, .left = 7245, .top = 5625, .width = 195, .height = 840, .font = arial(36, true), .fore = kRed, .visible = true, .autoSize = true},
     {.id = Ctl::LbRisposte, .name = "LbRisposte", .kind = ControlKind::Label, .inFrame1 = true, .left = 3645, .top = 270, .width = 1635, .height = 480, .text = "risposte", .font = arial(20.25f, true), .fore = kYellow, .visible = true, .autoSize = true, .align = Align::Center},
     {.id = Ctl::LbErrori, .name = "LbErrori", .kind = ControlKind::Label, .inFrame1 = true, .left = 5625, .top = 270, .width = 1110, .height = 480, .text = "errori", .font = arial(20.25f, true), .fore = kRed, .visible = true, .autoSize = true, .align = Align::Center},
     {.id = Ctl::LbCodice, .name = "LbCodice", .kind = ControlKind::Label, .inFrame1 = true, .left = 11040, .top = 270, .width = 945, .height = 360, .text = "codice", .font = arial(15.75f), .back = kLightGrey, .fore = kWhite, .visible = true, .autoSize = true, .align = Align::Center},
     {.id = Ctl::LbTempo, .name = "LbTempo", .kind = ControlKind::Label, .inFrame1 = true, .left = 1890, .top = 270, .width = 1440, .height = 480, .text = "TEMPO", .font = arial(20.25f, true), .visible = true, .autoSize = true, .align = Align::Center},
-    {.id = Ctl::Command1, .name = "Command1", .kind = ControlKind::Button, .inFrame1 = true, .left = 7065, .top = 180, .width = 2100, .height = 645, .text = "CLASSIFICA", .font = sansSerif(13.5f, true), .back = kLightGreen, .visible = true},
+    {.id = Ctl::Command1, .name = "Command1", .kind = ControlKind::Button, .inFrame1 = true, .left = 7065, .top = kBarButtonTop, .width = 2100, .height = 645, .text = "CLASSIFICA", .font = sansSerif(13.5f, true), .back = kLightGreen, .visible = true},
     {.id = Ctl::LbSegmento1, .name = "LbSegmento1", .kind = ControlKind::Label, .left = 2900, .top = 1200, .width = 3570, .height = 705, .text = "   1° segmento", .back = kGrey, .visible = true},
     {.id = Ctl::LbSegmento2, .name = "LbSegmento2", .kind = ControlKind::Label, .left = 2900, .top = 2200, .width = 3615, .height = 705, .text = "   2° segmento", .visible = true},
     {.id = Ctl::LbSegmento3, .name = "LbSegmento3", .kind = ControlKind::Label, .left = 2900, .top = 3200, .width = 3615, .height = 705, .text = "   3° segmento", .back = kGrey, .visible = true},

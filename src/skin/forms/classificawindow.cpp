@@ -5,15 +5,12 @@
 #include "core/platform/clock.h"
 #include "core/screen/twips.h"
 #include "skin/forms/controls.h"
+#include "skin/widgets/modallayer.h"
 
-#include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -42,21 +39,22 @@ class CircleShape final : public QWidget {
 } // namespace
 
 ClassificaWindow::ClassificaWindow(Modulo1& modulo, const Clock& clock, double twipsPerPixel,
-                                   QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), modulo_(modulo), clock_(clock),
-      tpp_(twipsPerPixel), timer1_(this) {
+                                   QWidget* parent)
+    : QWidget(parent, parent != nullptr ? Qt::Widget : Qt::Window | Qt::FramelessWindowHint),
+      modulo_(modulo), clock_(clock), tpp_(twipsPerPixel), timer1_(this) {
     setObjectName(QStringLiteral("classificaform"));
     setWindowTitle(QStringLiteral("Form1"));
     // The designed caption is never drawn; a screen reader names the window for
     // what it shows.
     setAccessibleName(toQString(kResultsWindowName));
-    setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(classifica::kWidth, tpp_), twipsToPixels(classifica::kHeight, tpp_));
+    // The keys come here: Enter presses PROSEGUI.
+    setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setColour(this, QPalette::Window, classifica::kBack);
 
     creaControlli();
+    disponi();
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setTimerType(Qt::PreciseTimer);
     timer1_.setInterval(classifica::kTimerIntervalMs);
@@ -74,16 +72,9 @@ QRect ClassificaWindow::inPixel(float left, float top, float width, float height
 }
 
 void ClassificaWindow::creaControlli() {
-    for (const classifica::ClassificaControlDesign& d : classifica::controls()) {
-        if (isDecoration(d.kind))
-            continue; // painted by the window itself
-        QWidget* w = createControl(d, this);
-        const QRect designed = inPixel(d.left, d.top, d.width, d.height);
-        w->setGeometry(designed);
-        if (auto* label = qobject_cast<QLabel*>(w))
-            adattaEtichetta(label, d);
-        widgets_[static_cast<std::size_t>(d.id)] = w;
-    }
+    for (const classifica::ClassificaControlDesign& d : classifica::controls())
+        if (!isDecoration(d.kind)) // a decoration is painted by the window itself
+            widgets_[static_cast<std::size_t>(d.id)] = createControl(d, this);
     creaPallini();
     // The button goes above the painted controls.
     auto* command1 = static_cast<QPushButton*>(control(Ctl::Command1));
@@ -100,12 +91,27 @@ void ClassificaWindow::creaPallini() {
         for (int k = 1; k <= classifica::kCircles; ++k) {
             auto* circle = new CircleShape(rows[r].colour, this);
             circle->setObjectName(toQString(rows[r].name) + QString::number(k));
-            circle->setGeometry(inPixel(
-                classifica::kCircleLeft + classifica::kCircleStep * static_cast<float>(k - 1),
-                rows[r].top, classifica::kCircleSize, classifica::kCircleSize));
             pallini_[r][static_cast<std::size_t>(k - 1)] = circle;
         }
     }
+}
+
+void ClassificaWindow::disponi() {
+    setFixedSize(twipsToPixels(classifica::kWidth, tpp_), twipsToPixels(classifica::kHeight, tpp_));
+    for (const classifica::ClassificaControlDesign& d : classifica::controls()) {
+        QWidget* w = control(d.id);
+        if (w == nullptr)
+            continue; // a decoration, painted at the new scale by paintEvent
+        w->setGeometry(inPixel(d.left, d.top, d.width, d.height));
+        if (auto* label = qobject_cast<QLabel*>(w))
+            adattaEtichetta(label, d);
+    }
+    const auto& rows = classifica::circleRows();
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (int k = 1; k <= classifica::kCircles; ++k)
+            pallini_[r][static_cast<std::size_t>(k - 1)]->setGeometry(inPixel(
+                classifica::kCircleLeft + classifica::kCircleStep * static_cast<float>(k - 1),
+                rows[r].top, classifica::kCircleSize, classifica::kCircleSize));
 }
 
 void ClassificaWindow::adattaEtichetta(QLabel* label,
@@ -127,13 +133,12 @@ void ClassificaWindow::scriviEtichetta(Ctl id, const std::string& text) {
     adattaEtichetta(label, classifica::design(id));
 }
 
-void ClassificaWindow::collocaSulloSchermo(std::optional<double> topTwips) {
-    topTwips_ = topTwips;
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    QPoint corner = screen ? screen->geometry().topLeft() : QPoint();
-    if (topTwips)
-        corner.ry() += twipsToPixels(*topTwips, tpp_);
-    move(corner);
+void ClassificaWindow::colloca(std::optional<double> topTwips, double twipsPerPixel) {
+    if (twipsPerPixel != tpp_) {
+        tpp_ = twipsPerPixel;
+        disponi();
+    }
+    move(0, topTwips ? twipsToPixels(*topTwips, tpp_) : 0);
 }
 
 void ClassificaWindow::Form_Load() {
@@ -155,7 +160,7 @@ void ClassificaWindow::Form_Load() {
 }
 
 void ClassificaWindow::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
+    QWidget::paintEvent(event);
     // The decorations, on the window's surface beneath every control.
     QPainter p(this);
     for (const classifica::ClassificaControlDesign& d : classifica::controls())
@@ -185,36 +190,25 @@ void ClassificaWindow::Command1_Click() {
 }
 
 void ClassificaWindow::keyPressEvent(QKeyEvent* event) {
-    // Only PROSEGUI leaves the window: Escape does nothing, and a held Enter
-    // key (still down from the last answer) does not press PROSEGUI by itself.
-    if (event->key() == Qt::Key_Escape ||
-        ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-         event->isAutoRepeat())) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void ClassificaWindow::closeEvent(QCloseEvent* event) {
-    // Alt+F4 or a desktop's close button would leave without PROSEGUI.
-    if (event->spontaneous()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
+    // Only PROSEGUI leaves the window: Enter presses it, but a held Enter key
+    // (still down from the last answer) does not press it by itself. No key
+    // reaches the exercise beneath.
+    event->accept();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat())
+        static_cast<QPushButton*>(control(Ctl::Command1))->click();
 }
 
 void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
                     std::optional<double> topTwips, double twipsPerPixel,
                     const std::function<void(const ClassificaView&)>& caricata) {
     // Made afresh at each opening; it destroys itself when PROSEGUI closes it.
-    QPointer<ClassificaWindow> window = new ClassificaWindow(modulo, clock, twipsPerPixel, owner);
-    window->collocaSulloSchermo(topTwips);
+    auto* layer = new ModalLayer(owner);
+    auto* window = new ClassificaWindow(modulo, clock, twipsPerPixel, layer);
+    window->colloca(topTwips, twipsPerPixel);
     if (caricata)
         caricata(window->view());
-    window->exec();
-    delete window.data();
+    layer->exec(window);
+    delete layer;
 #ifdef __GLIBC__
     // Hand the memory of the closed window back to the system, so that a
     // morning of series does not leave the heap larger than it needs.

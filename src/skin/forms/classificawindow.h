@@ -3,8 +3,8 @@
 
 #include "core/results/classificalogic.h"
 
-#include <QDialog>
 #include <QTimer>
+#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -14,29 +14,27 @@ class Clock;
 class QLabel;
 struct Modulo1;
 
-// The results window: a borderless dialog of fixed size, built from its design.
-// Its load handler runs as it is made, so it grades, tallies and times the series
-// once per opening; PROSEGUI closes and destroys it.
-class ClassificaWindow : public QDialog {
+// The results window: a borderless panel of fixed size, built from its design,
+// shown inside the exercise window on a modal layer (or, for pictures of it, on
+// its own). Its load handler runs as it is made, so it grades, tallies and
+// times the series once per opening; PROSEGUI closes and destroys it.
+class ClassificaWindow : public QWidget {
     Q_OBJECT
   public:
     ClassificaWindow(Modulo1& modulo, const Clock& clock, double twipsPerPixel,
-                     QWidget* owner = nullptr);
+                     QWidget* parent = nullptr);
     ~ClassificaWindow() override;
 
-    // Places the window at the top-left corner of the owner's screen, or with
-    // its top edge `topTwips` below the screen's top.
-    void collocaSulloSchermo(std::optional<double> topTwips);
-    // Places the window again as it was placed, on its owner's screen as it is
-    // now (after a change of screen).
-    void collocaDiNuovo() { collocaSulloSchermo(topTwips_); }
+    // Places the window at the top-left corner of the exercise window, which
+    // fills the screen, or with its top edge `topTwips` below it; sized at
+    // `twipsPerPixel`, the screen's, which a change of screen may change.
+    void colloca(std::optional<double> topTwips, double twipsPerPixel);
 
     // What the load handler decided to show.
     const ClassificaView& view() const { return view_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -49,6 +47,8 @@ class ClassificaWindow : public QDialog {
 
     void creaControlli();
     void creaPallini();
+    // Gives the window and every control its designed place and size in pixels.
+    void disponi();
     QRect inPixel(float left, float top, float width, float height) const;
     // Auto-size labels follow their caption from the edge their alignment keeps.
     void adattaEtichetta(QLabel* label, const classifica::ClassificaControlDesign& c);
@@ -58,17 +58,17 @@ class ClassificaWindow : public QDialog {
     Modulo1& modulo_;
     const Clock& clock_;
     double tpp_;
-    std::optional<double> topTwips_;
     ClassificaView view_;
     QTimer timer1_;
     std::array<QWidget*, classifica::kControlCount> widgets_{};
     std::array<std::array<QWidget*, classifica::kCircles>, kRighe> pallini_{};
 };
 
-// Opens the results window modally over `owner` and returns when the pupil has
-// pressed PROSEGUI. The window is made afresh and destroyed at each opening.
-// `topTwips` places its top edge; without it, it opens at the screen's top-left corner.
-// `caricata` is told what the load handler decided, as the window opens.
+// Opens the results window on a modal layer over the window `owner`, which
+// fills the screen, and returns when the pupil has pressed PROSEGUI. The window
+// is made afresh and destroyed at each opening. `topTwips` places its top edge;
+// without it, it opens at the screen's top-left corner. `caricata` is told what
+// the load handler decided, as the window opens.
 void apriClassifica(Modulo1& modulo, const Clock& clock, QWidget* owner,
                     std::optional<double> topTwips, double twipsPerPixel,
                     const std::function<void(const ClassificaView&)>& caricata = {});

@@ -150,7 +150,10 @@ void Form1Window::collegaEventi() {
 
 void Form1Window::start(bool fullScreen) {
     logic_.Form_Load();
-    setGeometry(QRect(QPoint(), misuraSchermo()));
+    // The primary screen, wherever it lies on the desktop: its own corner, not
+    // the desktop's, so that nothing falls off a smaller screen beside it.
+    setScreen(QGuiApplication::primaryScreen());
+    setGeometry(areaSchermo(QGuiApplication::primaryScreen()));
     // A hidden window gets its resize event only when it shows. The layout
     // takes the size now, so that the first stage shown is already the one
     // for this screen and each control's font is loaded once, at its size here.
@@ -179,15 +182,20 @@ void Form1Window::osservaSchermo(QScreen* screen) {
         screenWatch_ = connect(screen, &QScreen::geometryChanged, this, &Form1Window::seguiSchermo);
 }
 
+QRect Form1Window::areaSchermo(const QScreen* screen) const {
+    return {screen != nullptr ? screen->geometry().topLeft() : QPoint(), misuraSchermo()};
+}
+
 void Form1Window::seguiSchermo() {
-    const QScreen* s = screen();
-    const QRect area(s != nullptr ? s->geometry().topLeft() : QPoint(), misuraSchermo());
-    // The resize runs the resize pass, which lays the question out again.
+    const QRect area = areaSchermo(screen());
+    // The resize runs the resize pass, which lays the question out again. The
+    // window system may have resized the window before the screen told its new
+    // size: the exercise is laid out again all the same, as a pixel may now
+    // hold other twips.
     if (geometry() != area)
         setGeometry(area);
-    // An open results window stays on the screen, at its place there.
-    for (ClassificaWindow* results : findChildren<ClassificaWindow*>())
-        results->collocaDiNuovo();
+    else
+        adattaAllaFinestra();
 }
 
 bool Form1Window::event(QEvent* event) {
@@ -235,6 +243,14 @@ void Form1Window::adattaAllaFinestra() {
     logic_.setWindowSize(width() * tpp, height() * tpp);
     logic_.Form_Resize();
     aggiorna();
+    // An open results window keeps its place on the screen as it is now.
+    if (ClassificaWindow* results = classificaAperta())
+        results->colloca(logic_.classificaTop(), tpp);
+}
+
+ClassificaWindow* Form1Window::classificaAperta() const {
+    ClassificaWindow* results = findChild<ClassificaWindow*>();
+    return results != nullptr && results->isVisible() ? results : nullptr;
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
@@ -292,6 +308,9 @@ void Form1Window::applicaNomi() {
 }
 
 void Form1Window::applicaFuoco() {
+    // An open results window keeps the keyboard until it closes.
+    if (classificaAperta() != nullptr)
+        return;
     // The keyboard belongs to the box that waits for an answer and to nothing
     // else, so keys typed while no box waits do nothing.
     QWidget* box = logic_.stage().focus ? control(*logic_.stage().focus) : nullptr;
@@ -397,6 +416,7 @@ void Form1Window::applicaFigure() {
 }
 
 void Form1Window::mostraClassifica(std::optional<double> topTwips) {
+    // Inside this window, which fills the screen: the screen's corner is the window's.
     apriClassifica(
         modulo_, services_.clock, this, topTwips, services_.screen.twipsPerPixel(),
         [this](const ClassificaView& view) { logic_.classificaCaricata(letturaClassifica(view)); });

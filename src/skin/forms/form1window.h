@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+class ClassificaWindow;
 class FigureFrame;
 class QLabel;
 class QLineEdit;
@@ -64,8 +65,12 @@ class Form1Window : public QWidget, private Form1View {
     void osservaSchermo(QScreen* screen);
     // The size of the screen in pixels, as the screen service gives it.
     QSize misuraSchermo() const;
+    // Where the window stands to fill `screen`: at the screen's own corner.
+    QRect areaSchermo(const QScreen* screen) const;
     // Lays the exercise out for the window's present size and shows it.
     void adattaAllaFinestra();
+    // The results window while it is open over the exercise, or nothing.
+    ClassificaWindow* classificaAperta() const;
 
     PlatformServices services_;
     Modulo1 modulo_;
