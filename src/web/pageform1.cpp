@@ -43,18 +43,6 @@ bool clickable(Ctl id) {
            codiceTasto(id).has_value();
 }
 
-bool figuresChanged(const Stage& before, const Stage& now) {
-    if (before.segmenti != now.segmenti || before.rettangoli != now.rettangoli)
-        return true;
-    for (Ctl frame : kSegmentFrames)
-        if (before[frame].geometry != now[frame].geometry)
-            return true;
-    for (Ctl frame : kRectangleFrames)
-        if (before[frame].geometry != now[frame].geometry)
-            return true;
-    return false;
-}
-
 // One unit piece, as an element of its frame: filled, with a one-pixel border
 // inside it, as the desktop paints it.
 void appendPiece(std::string& html, const ScalableGeometry& frame, const PieceGeometry& p,

@@ -5,10 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -18,6 +16,8 @@ std::string_view trimmed(std::string_view text) {
         text.remove_suffix(1);
     return text;
 }
+
+namespace {
 
 // The fewest decimals that read back as the same value. Written with
 // snprintf rather than std::to_chars, whose floating-point forms the older

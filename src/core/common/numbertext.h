@@ -9,9 +9,14 @@
 // An ASCII digit, 0 to 9; digits of other scripts are none here.
 bool isDigit(char c);
 
+// A blank: a space, a tab, or the carriage return of a Windows line end.
+bool isBlank(char c);
+// `text` without the blanks at its two ends.
+std::string_view trimmed(std::string_view text);
+
 // What a typed answer is worth: a whole number in the 16-bit range, or nothing.
 //
-// A number is, with blanks (spaces, tabs) allowed around it: an optional sign,
+// A number is, with blanks allowed around it: an optional sign,
 // then digits with at most one decimal separator among or around them, at least
 // one digit in all. The separator is the Italian comma; a point is taken as a
 // decimal separator too, since the keypad's decimal key types one.

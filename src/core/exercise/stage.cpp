@@ -13,3 +13,15 @@ Stage stageFromDesign() {
     stage.window = {0, form1::kDesignWidth, form1::kDesignHeight, 0};
     return stage;
 }
+
+bool figuresChanged(const Stage& before, const Stage& now) {
+    if (before.segmenti != now.segmenti || before.rettangoli != now.rettangoli)
+        return true;
+    for (Ctl frame : kSegmentFrames)
+        if (before[frame].geometry != now[frame].geometry)
+            return true;
+    for (Ctl frame : kRectangleFrames)
+        if (before[frame].geometry != now[frame].geometry)
+            return true;
+    return false;
+}

@@ -44,5 +44,10 @@ struct Stage {
     }
 };
 
+// True when a figure or the place of a figure's frame differs between the two
+// stages: a window paints the pieces anew only then, so that the once-a-second
+// refresh of the time display does not rebuild them.
+bool figuresChanged(const Stage& before, const Stage& now);
+
 // The stage as the design of Form1 creates it.
 Stage stageFromDesign();

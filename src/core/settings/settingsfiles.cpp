@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/settingsfiles.h"
 
+#include "core/common/numbertext.h"
 #include "core/settings/settingmessages.h"
 
 #include <algorithm>
@@ -10,18 +11,6 @@ namespace {
 // A file that is something else in text form (a README, a script) would give
 // a line for each of its lines; past these few, one line says how many more.
 constexpr std::size_t kWarningsPerFile = 5;
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // The rest of a line from a # with a blank before it is a comment.
 std::string_view beforeComment(std::string_view value) {

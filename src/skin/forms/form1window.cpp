@@ -28,20 +28,6 @@ namespace {
 
 constexpr int kTickMs = 1000;
 
-// The pieces are painted anew only when a figure or the place of its frame changed,
-// so the once-a-second refresh of the time display does not rebuild them.
-bool figuresChanged(const Stage& before, const Stage& now) {
-    if (before.segmenti != now.segmenti || before.rettangoli != now.rettangoli)
-        return true;
-    for (Ctl frame : kSegmentFrames)
-        if (before[frame].geometry != now[frame].geometry)
-            return true;
-    for (Ctl frame : kRectangleFrames)
-        if (before[frame].geometry != now[frame].geometry)
-            return true;
-    return false;
-}
-
 bool hasTouchScreen() {
     const auto devices = QInputDevice::devices();
     return std::ranges::any_of(devices, [](const QInputDevice* d) {
