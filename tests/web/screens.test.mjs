@@ -237,3 +237,36 @@ test('safe in a child\'s hands: no selection, menu, scroll or key leaves the que
         await h.close();
     }
 });
+
+test('every cue plays from the sounds inside the page', async () => {
+    // Counts what starts: the page's own recordings, or the stand-in tone for a cue
+    // it could not find or decode.
+    const count = `(() => {
+        window.__sounds = { recorded: 0, tone: 0 };
+        const buffer = AudioBufferSourceNode.prototype.start;
+        AudioBufferSourceNode.prototype.start = function (...a) {
+            ++window.__sounds.recorded;
+            return buffer.apply(this, a);
+        };
+        const tone = OscillatorNode.prototype.start;
+        OscillatorNode.prototype.start = function (...a) {
+            ++window.__sounds.tone;
+            return tone.apply(this, a);
+        };
+    })()`;
+    const h = await open(chromium.browser, { before: [count] });
+    try {
+        const pupil = new Pupil(h, 'mouse and keyboard');
+        await pupil.press('VIA'); // the first gesture lets sound start: the start cue
+        const q = await pupil.question();
+        await pupil.answer(q, false);
+        await pupil.answer(q, true);
+        await h.page.waitForFunction(() => window.__sounds.recorded >= 3, { timeout: 5000 })
+            .catch(() => {});
+        const sounds = await h.page.evaluate(() => window.__sounds);
+        assert.ok(sounds.recorded >= 3 && sounds.tone === 0, JSON.stringify(sounds));
+        h.checkClean();
+    } finally {
+        await h.close();
+    }
+});
