@@ -21,10 +21,18 @@
   }
 
   // ---- sound: one AudioContext, made at the first gesture -------------------
-  // The cues are data blocks of the page, read and decoded one by one when
-  // first needed or, after the first gesture, a little at a time.
-  const blocchi = {};
-  document.querySelectorAll('script[data-suono]').forEach((b) => { blocchi[b.dataset.suono] = b; });
+  // The cues are data blocks at the end of the page, after the scripts, so
+  // that the program starts before the parser reaches them; each is read and
+  // decoded when first needed or, after the first gesture, a little at a time.
+  const letta = new Promise((fatto) => {
+    if (document.readyState !== 'loading') fatto();
+    else document.addEventListener('DOMContentLoaded', () => fatto(), { once: true });
+  });
+  function blocco(tipo, nome) {
+    for (const b of document.querySelectorAll('script[data-' + tipo + ']'))
+      if (b.getAttribute('data-' + tipo) === nome) return b;
+    return null;
+  }
   let contesto = null;
   let sorgente = null;
   let inAttesa = null; // the cue asked for before the browser allowed sound
@@ -41,15 +49,15 @@
   // The cue's sound, or null where the browser cannot decode it.
   function decodifica(nome) {
     if (!decodificati[nome]) {
-      decodificati[nome] = new Promise((fatto) => {
-        const blocco = blocchi[nome];
-        if (!blocco) return fatto(null);
+      decodificati[nome] = letta.then(() => new Promise((fatto) => {
+        const dati = blocco('suono', nome);
+        if (!dati) return fatto(null);
         try {
-          contesto.decodeAudioData(bytes(blocco.textContent.trim()), fatto, () => fatto(null));
+          contesto.decodeAudioData(bytes(dati.textContent.trim()), fatto, () => fatto(null));
         } catch (e) {
           fatto(null);
         }
-      });
+      }));
     }
     return decodificati[nome];
   }
@@ -75,11 +83,13 @@
       suona(nome);
     }
     // The rest, one cue at a time, so that no tap waits for them.
-    const resto = Object.keys(blocchi);
-    const prossimo = () => {
-      if (resto.length) decodifica(resto.shift()).then(() => setTimeout(prossimo, 50));
-    };
-    setTimeout(prossimo, 200);
+    letta.then(() => {
+      const resto = [...document.querySelectorAll('script[data-suono]')].map((b) => b.dataset.suono);
+      const prossimo = () => {
+        if (resto.length) decodifica(resto.shift()).then(() => setTimeout(prossimo, 50));
+      };
+      setTimeout(prossimo, 200);
+    });
   }
 
   // A short tone, for a cue the browser could not decode.
@@ -164,8 +174,10 @@
 
   window.frazioni = {
     coda: [],
-    immagini: Object.fromEntries([...document.querySelectorAll('script[data-immagine]')]
-      .map((b) => [b.dataset.immagine, b.textContent.trim()])),
+    immagine: (nome) => {
+      const dati = blocco('immagine', nome);
+      return dati ? dati.textContent.trim() : '';
+    },
     parametri: parametri(),
     indirizzo: location.pathname.split('/').pop() || 'frazioni.html',
     lingua: navigator.language || 'it',
@@ -329,10 +341,9 @@
         pronto = true;
         return chiama('web_start');
       }).then(() => {
-        requestAnimationFrame(() => requestAnimationFrame(() => {
-          root.setAttribute('data-ready', '1');
-          evento('paint');
-        }));
+        // Built, with its faces: the next frame shows it.
+        root.setAttribute('data-ready', '1');
+        requestAnimationFrame(() => requestAnimationFrame(() => evento('paint')));
       });
     },
   };
