@@ -39,8 +39,11 @@
   let richiesta = 0;
   const decodificati = {};
 
-  function bytes(dataUrl) {
-    const testo = atob(dataUrl.slice(dataUrl.indexOf(',') + 1));
+  // The bytes of base64 text, with or without a data: URL's head.
+  function bytes(dati) {
+    const base64 = dati.slice(dati.indexOf(',') + 1);
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(base64).buffer;
+    const testo = atob(base64);
     const out = new Uint8Array(testo.length);
     for (let i = 0; i < testo.length; ++i) out[i] = testo.charCodeAt(i);
     return out.buffer;
@@ -331,7 +334,17 @@
   }, 1000);
 
   // ---- start: the program, once its faces are loaded --------------------------
+  // Its WebAssembly is compiled away from this thread while the page is read.
+  const programma = document.querySelector('script[data-programma]');
+  const compilato = WebAssembly.compile(bytes(programma.textContent.trim()));
+  programma.remove(); // its text is needed no more
   window.Module = {
+    instantiateWasm(importazioni, ricevi) {
+      compilato.then((modulo) => WebAssembly.instantiate(modulo, importazioni))
+        .then((istanza) => ricevi(istanza))
+        .catch((e) => console.error("Il programma non parte:", e));
+      return {};
+    },
     onRuntimeInitialized() {
       const caratteri = document.fonts && document.fonts.load
         ? Promise.all([document.fonts.load('16px "Liberation Sans"'),
