@@ -66,7 +66,20 @@
   }
 
   // Made, or resumed, only within a gesture that lets a page start sound, so
-  // that the browser has nothing to complain about.
+  // that the browser has nothing to complain about. Making it takes the
+  // browser tens of milliseconds (it opens the sound device), so the first
+  // time it is made just after the gesture's own events, which answer the
+  // pupil first; a timer set within a gesture still counts as the gesture.
+  let sbloccoInAttesa = false;
+  function sbloccaSuonoDopo() {
+    if (contesto) return sbloccaSuono();
+    if (sbloccoInAttesa) return;
+    sbloccoInAttesa = true;
+    setTimeout(() => {
+      sbloccoInAttesa = false;
+      sbloccaSuono();
+    }, 0);
+  }
   function sbloccaSuono() {
     if (contesto) {
       if (contesto.state === 'suspended') contesto.resume().catch(() => {});
@@ -250,7 +263,7 @@
   // no gesture yet for the browser: sound and full screen wait for its end.
   let primoGesto = true;
   function gesto() {
-    sbloccaSuono();
+    sbloccaSuonoDopo();
     if (primoGesto) {
       primoGesto = false;
       // Full screen where the browser allows it; leaving it loses nothing.
@@ -281,7 +294,7 @@
 
   const tastiDiScrittura = new Set(['Backspace', 'Delete', 'ArrowLeft', 'ArrowRight', 'Home', 'End']);
   window.addEventListener('keydown', (e) => {
-    sbloccaSuono();
+    sbloccaSuonoDopo();
     const t = e.target;
     if (chiuso) {
       e.preventDefault();
