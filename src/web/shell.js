@@ -261,8 +261,11 @@
 
   // Pointer Events carry mouse, touch and pen alike. A touch that begins is
   // no gesture yet for the browser: sound and full screen wait for its end.
+  // Before the start screen is up a gesture does nothing, so that the sound
+  // device and full screen do not hold up the start.
   let primoGesto = true;
   function gesto() {
+    if (!pronto) return;
     sbloccaSuonoDopo();
     if (primoGesto) {
       primoGesto = false;
@@ -294,7 +297,7 @@
 
   const tastiDiScrittura = new Set(['Backspace', 'Delete', 'ArrowLeft', 'ArrowRight', 'Home', 'End']);
   window.addEventListener('keydown', (e) => {
-    sbloccaSuonoDopo();
+    if (pronto) sbloccaSuonoDopo();
     const t = e.target;
     if (chiuso) {
       e.preventDefault();
