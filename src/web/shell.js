@@ -146,7 +146,17 @@
   }
 
   // ---- voices ---------------------------------------------------------------
-  const sintesi = window.speechSynthesis;
+  // The browser's speech service is first touched once the start screen is
+  // painted, when the page is idle: touching it starts the service, which
+  // takes tens of milliseconds. Until then there is no voice, as there is
+  // none in any browser before its voices are listed.
+  let sintesi = null;
+  function apriVoci() {
+    sintesi = window.speechSynthesis || null;
+    if (sintesi && sintesi.addEventListener)
+      sintesi.addEventListener('voiceschanged', () => evento('voices'));
+    evento('voices'); // voices a browser lists at once come with no event
+  }
   function voceItaliana() {
     if (!sintesi || typeof SpeechSynthesisUtterance === 'undefined') return null;
     try {
@@ -172,8 +182,6 @@
       if (sintesi) sintesi.cancel();
     } catch (e) { /* nothing was being said */ }
   }
-  if (sintesi && sintesi.addEventListener)
-    sintesi.addEventListener('voiceschanged', () => evento('voices'));
 
   // ---- the end ----------------------------------------------------------------
   function chiudi() {
@@ -372,7 +380,11 @@
       }).then(() => {
         // Built, with its faces: the next frame shows it.
         root.setAttribute('data-ready', '1');
-        requestAnimationFrame(() => requestAnimationFrame(() => evento('paint')));
+        requestAnimationFrame(() => requestAnimationFrame(() => {
+          evento('paint');
+          if (window.requestIdleCallback) requestIdleCallback(apriVoci, { timeout: 1000 });
+          else setTimeout(apriVoci, 0);
+        }));
       });
     },
   };
