@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the web page as one file: the shell with its style and script, the
-program (its WebAssembly already inside the script), the two faces of
+program (its script and its WebAssembly), the two faces of
 Liberation Sans, the sound cues and the results picture, all inline. The
 page's content security policy allows nothing from outside it: only its own
 two scripts (by their hashes), its own style, and data inside it."""
@@ -25,6 +25,7 @@ def main():
     p = argparse.ArgumentParser(description=__doc__)
     p.add_argument("--shell-dir", required=True)
     p.add_argument("--code", required=True)
+    p.add_argument("--wasm", required=True)
     p.add_argument("--regular", required=True)
     p.add_argument("--bold", required=True)
     p.add_argument("--picture", required=True)
@@ -47,6 +48,10 @@ def main():
     blocks.append(("immagine", a.picture_name, data_url(a.picture, "image/svg+xml")))
     data = "\n".join('<script type="text/plain" data-%s="%s">%s</script>' % (kind, html.escape(name), url)
                      for kind, name, url in blocks)
+    # The WebAssembly comes first, ahead of the scripts, so that the page's
+    # script can start compiling it at once, while the browser reads on.
+    program = '<script type="text/plain" data-programma>%s</script>' % (
+        base64.b64encode(pathlib.Path(a.wasm).read_bytes()).decode())
     shell_script = (shell / "shell.js").read_text()
     code = pathlib.Path(a.code).read_text()
     for text in (shell_script, code, style):
@@ -60,13 +65,12 @@ def main():
         "font-src data:",
         "img-src data:",
         "media-src data:",
-        "connect-src data:",
         "base-uri 'none'",
         "form-action 'none'",
     ])
     page = (shell / "shell.html").read_text()
     # Each part is put in whole, never searched for the marks of the others.
-    parts = {"@CSP@": csp, "@STYLE@": style, "@DATA@": data, "@SHELL@": shell_script,
+    parts = {"@CSP@": csp, "@STYLE@": style, "@DATA@": data, "@PROGRAM@": program, "@SHELL@": shell_script,
              "@CODE@": code}
     out = []
     rest = page

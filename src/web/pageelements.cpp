@@ -88,7 +88,7 @@ val createElement(const ControlDesign<int>& d, std::string_view id, bool clickab
         e = document().call<val>("createElement", std::string("img"));
         e.set("alt", std::string());
         e.set("draggable", false);
-        e.set("src", val::global("frazioni")["immagini"][std::string(d.text)]);
+        e.set("src", val::global("frazioni").call<val>("immagine", std::string(d.text)));
         break;
     }
     e.set("id", std::string(id));

@@ -21,18 +21,29 @@
   }
 
   // ---- sound: one AudioContext, made at the first gesture -------------------
-  // The cues are data blocks of the page, read and decoded one by one when
-  // first needed or, after the first gesture, a little at a time.
-  const blocchi = {};
-  document.querySelectorAll('script[data-suono]').forEach((b) => { blocchi[b.dataset.suono] = b; });
+  // The cues are data blocks at the end of the page, after the scripts, so
+  // that the program starts before the parser reaches them; each is read and
+  // decoded when first needed or, after the first gesture, a little at a time.
+  const letta = new Promise((fatto) => {
+    if (document.readyState !== 'loading') fatto();
+    else document.addEventListener('DOMContentLoaded', () => fatto(), { once: true });
+  });
+  function blocco(tipo, nome) {
+    for (const b of document.querySelectorAll('script[data-' + tipo + ']'))
+      if (b.getAttribute('data-' + tipo) === nome) return b;
+    return null;
+  }
   let contesto = null;
   let sorgente = null;
   let inAttesa = null; // the cue asked for before the browser allowed sound
   let richiesta = 0;
   const decodificati = {};
 
-  function bytes(dataUrl) {
-    const testo = atob(dataUrl.slice(dataUrl.indexOf(',') + 1));
+  // The bytes of base64 text, with or without a data: URL's head.
+  function bytes(dati) {
+    const base64 = dati.slice(dati.indexOf(',') + 1);
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(base64).buffer;
+    const testo = atob(base64);
     const out = new Uint8Array(testo.length);
     for (let i = 0; i < testo.length; ++i) out[i] = testo.charCodeAt(i);
     return out.buffer;
@@ -41,21 +52,34 @@
   // The cue's sound, or null where the browser cannot decode it.
   function decodifica(nome) {
     if (!decodificati[nome]) {
-      decodificati[nome] = new Promise((fatto) => {
-        const blocco = blocchi[nome];
-        if (!blocco) return fatto(null);
+      decodificati[nome] = letta.then(() => new Promise((fatto) => {
+        const dati = blocco('suono', nome);
+        if (!dati) return fatto(null);
         try {
-          contesto.decodeAudioData(bytes(blocco.textContent.trim()), fatto, () => fatto(null));
+          contesto.decodeAudioData(bytes(dati.textContent.trim()), fatto, () => fatto(null));
         } catch (e) {
           fatto(null);
         }
-      });
+      }));
     }
     return decodificati[nome];
   }
 
   // Made, or resumed, only within a gesture that lets a page start sound, so
-  // that the browser has nothing to complain about.
+  // that the browser has nothing to complain about. Making it takes the
+  // browser tens of milliseconds (it opens the sound device), so the first
+  // time it is made just after the gesture's own events, which answer the
+  // pupil first; a timer set within a gesture still counts as the gesture.
+  let sbloccoInAttesa = false;
+  function sbloccaSuonoDopo() {
+    if (contesto) return sbloccaSuono();
+    if (sbloccoInAttesa) return;
+    sbloccoInAttesa = true;
+    setTimeout(() => {
+      sbloccoInAttesa = false;
+      sbloccaSuono();
+    }, 0);
+  }
   function sbloccaSuono() {
     if (contesto) {
       if (contesto.state === 'suspended') contesto.resume().catch(() => {});
@@ -75,11 +99,13 @@
       suona(nome);
     }
     // The rest, one cue at a time, so that no tap waits for them.
-    const resto = Object.keys(blocchi);
-    const prossimo = () => {
-      if (resto.length) decodifica(resto.shift()).then(() => setTimeout(prossimo, 50));
-    };
-    setTimeout(prossimo, 200);
+    letta.then(() => {
+      const resto = [...document.querySelectorAll('script[data-suono]')].map((b) => b.dataset.suono);
+      const prossimo = () => {
+        if (resto.length) decodifica(resto.shift()).then(() => setTimeout(prossimo, 50));
+      };
+      setTimeout(prossimo, 200);
+    });
   }
 
   // A short tone, for a cue the browser could not decode.
@@ -120,7 +146,17 @@
   }
 
   // ---- voices ---------------------------------------------------------------
-  const sintesi = window.speechSynthesis;
+  // The browser's speech service is first touched once the start screen is
+  // painted, when the page is idle: touching it starts the service, which
+  // takes tens of milliseconds. Until then there is no voice, as there is
+  // none in any browser before its voices are listed.
+  let sintesi = null;
+  function apriVoci() {
+    sintesi = window.speechSynthesis || null;
+    if (sintesi && sintesi.addEventListener)
+      sintesi.addEventListener('voiceschanged', () => evento('voices'));
+    evento('voices'); // voices a browser lists at once come with no event
+  }
   function voceItaliana() {
     if (!sintesi || typeof SpeechSynthesisUtterance === 'undefined') return null;
     try {
@@ -146,8 +182,6 @@
       if (sintesi) sintesi.cancel();
     } catch (e) { /* nothing was being said */ }
   }
-  if (sintesi && sintesi.addEventListener)
-    sintesi.addEventListener('voiceschanged', () => evento('voices'));
 
   // ---- the end ----------------------------------------------------------------
   function chiudi() {
@@ -164,8 +198,10 @@
 
   window.frazioni = {
     coda: [],
-    immagini: Object.fromEntries([...document.querySelectorAll('script[data-immagine]')]
-      .map((b) => [b.dataset.immagine, b.textContent.trim()])),
+    immagine: (nome) => {
+      const dati = blocco('immagine', nome);
+      return dati ? dati.textContent.trim() : '';
+    },
     parametri: parametri(),
     indirizzo: location.pathname.split('/').pop() || 'frazioni.html',
     lingua: navigator.language || 'it',
@@ -233,9 +269,12 @@
 
   // Pointer Events carry mouse, touch and pen alike. A touch that begins is
   // no gesture yet for the browser: sound and full screen wait for its end.
+  // Before the start screen is up a gesture does nothing, so that the sound
+  // device and full screen do not hold up the start.
   let primoGesto = true;
   function gesto() {
-    sbloccaSuono();
+    if (!pronto) return;
+    sbloccaSuonoDopo();
     if (primoGesto) {
       primoGesto = false;
       // Full screen where the browser allows it; leaving it loses nothing.
@@ -266,7 +305,7 @@
 
   const tastiDiScrittura = new Set(['Backspace', 'Delete', 'ArrowLeft', 'ArrowRight', 'Home', 'End']);
   window.addEventListener('keydown', (e) => {
-    sbloccaSuono();
+    if (pronto) sbloccaSuonoDopo();
     const t = e.target;
     if (chiuso) {
       e.preventDefault();
@@ -319,7 +358,17 @@
   }, 1000);
 
   // ---- start: the program, once its faces are loaded --------------------------
+  // Its WebAssembly is compiled away from this thread while the page is read.
+  const programma = document.querySelector('script[data-programma]');
+  const compilato = WebAssembly.compile(bytes(programma.textContent.trim()));
+  programma.remove(); // its text is needed no more
   window.Module = {
+    instantiateWasm(importazioni, ricevi) {
+      compilato.then((modulo) => WebAssembly.instantiate(modulo, importazioni))
+        .then((istanza) => ricevi(istanza))
+        .catch((e) => console.error("Il programma non parte:", e));
+      return {};
+    },
     onRuntimeInitialized() {
       const caratteri = document.fonts && document.fonts.load
         ? Promise.all([document.fonts.load('16px "Liberation Sans"'),
@@ -329,9 +378,12 @@
         pronto = true;
         return chiama('web_start');
       }).then(() => {
+        // Built, with its faces: the next frame shows it.
+        root.setAttribute('data-ready', '1');
         requestAnimationFrame(() => requestAnimationFrame(() => {
-          root.setAttribute('data-ready', '1');
           evento('paint');
+          if (window.requestIdleCallback) requestIdleCallback(apriVoci, { timeout: 1000 });
+          else setTimeout(apriVoci, 0);
         }));
       });
     },
