@@ -181,6 +181,12 @@ class TestExercise : public QObject {
             cancellaUltimo(text);
             QCOMPARE(text, std::string(left));
         }
+        LogicHarness h;
+        h.form.setPad(PadMode::Always, false);
+        h.putQuestion(0);
+        for (Ctl key : {Ctl::Tasto7, Ctl::Tasto2, Ctl::TastoCancella, Ctl::Tasto8})
+            h.form.Tastierino_Click(key);
+        QCOMPARE(h.form.stage()[Ctl::Text1].text, std::string("78"));
     }
     // The pad shows only while a box waits, and as the classroom is set up: automatic on a
     // touch screen or from the first touch on, always, never. A key types only while shown.
