@@ -65,12 +65,13 @@ class TestSpokenText : public QObject {
 
     void numbersAreWordsWithItalianElisionsAndAccents() {
         std::string said;
-        for (long long n : {0LL, 1LL, 16LL, 21LL, 23LL, 28LL, 64LL, 80LL, 100LL, 108LL, 113LL,
+        for (long long n : {0LL, 1LL, 16LL, 20LL, 21LL, 23LL, 28LL, 64LL, 80LL, 100LL, 108LL, 113LL,
                             180LL, 1000LL, 1001LL, 2023LL, 21000LL, 1000000LL, -3LL})
             said += numberWords(n) + ' ';
-        QCOMPARE(said, "zero uno sedici ventuno ventitré ventotto sessantaquattro ottanta cento "
-                       "centotto centotredici centottanta mille milleuno duemilaventitré "
-                       "ventunmila un milione meno tre ");
+        QCOMPARE(said,
+                 "zero uno sedici venti ventuno ventitré ventotto sessantaquattro ottanta cento "
+                 "centotto centotredici centottanta mille milleuno duemilaventitré "
+                 "ventunmila un milione meno tre ");
     }
 
     // No text of either window leaves the voice a sign, a digit or an abbreviation to
