@@ -214,6 +214,22 @@ class TestExercise : public QObject {
             }
         QCOMPARE(seen.join(' '), "000010 010110 010110 010110 000000 000000");
     }
+    // The pieces are laid out anew only when a figure or a frame's place changed, not at each
+    // tick of the time display.
+    void figuresChangeOnlyWithTheirPiecesOrTheirFramesPlace() {
+        LogicHarness h;
+        h.putQuestion(30);
+        Stage before = h.form.stage();
+        h.clock.advance(2);
+        h.form.Timer1_Timer();
+        QVERIFY(!figuresChanged(before, h.form.stage()));
+        h.putQuestion(33); // other rectangles
+        QVERIFY(figuresChanged(before, h.form.stage()));
+        before = h.form.stage();
+        Stage moved = before;
+        moved[Ctl::FrRet3].geometry.top += 1;
+        QVERIFY(figuresChanged(before, moved));
+    }
     void classificaGradesNothingLeavingTheQuestionOpenAndFineEndsItAll() {
         LogicHarness h;
         h.putQuestion(7);
