@@ -181,6 +181,12 @@ class TestExercise : public QObject {
             cancellaUltimo(text);
             QCOMPARE(text, std::string(left));
         }
+        LogicHarness h;
+        h.form.setPad(PadMode::Always, false);
+        h.putQuestion(0);
+        for (Ctl key : {Ctl::Tasto7, Ctl::Tasto2, Ctl::TastoCancella, Ctl::Tasto8})
+            h.form.Tastierino_Click(key);
+        QCOMPARE(h.form.stage()[Ctl::Text1].text, std::string("78"));
     }
     // The pad shows only while a box waits, and as the classroom is set up: automatic on a
     // touch screen or from the first touch on, always, never. A key types only while shown.
@@ -208,9 +214,26 @@ class TestExercise : public QObject {
             }
         QCOMPARE(seen.join(' '), "000010 010110 010110 010110 000000 000000");
     }
+    // The pieces are laid out anew only when a figure or a frame's place changed, not at each
+    // tick of the time display.
+    void figuresChangeOnlyWithTheirPiecesOrTheirFramesPlace() {
+        LogicHarness h;
+        h.putQuestion(30);
+        Stage before = h.form.stage();
+        h.clock.advance(2);
+        h.form.Timer1_Timer();
+        QVERIFY(!figuresChanged(before, h.form.stage()));
+        h.putQuestion(33); // other rectangles
+        QVERIFY(figuresChanged(before, h.form.stage()));
+        before = h.form.stage();
+        Stage moved = before;
+        moved[Ctl::FrRet3].geometry.top += 1;
+        QVERIFY(figuresChanged(before, moved));
+    }
     void classificaGradesNothingLeavingTheQuestionOpenAndFineEndsItAll() {
         LogicHarness h;
         h.putQuestion(7);
+        h.form.LEGGI_Click(); // with no voice there is nothing to read with
         h.form.Command1_Click();
         QVERIFY(h.showings.size() == 1 && h.showings[0].giudizio == Giudizio::SoloClassifica);
         QCOMPARE(h.showings[0].shown.dots, (std::array<int, kRighe>{}));

@@ -78,7 +78,8 @@ class FakeSpeech final : public Speech {
     // The engine is made at once.
     void prepare() override {
         log.push_back("prepare");
-        setAvailable(voice_);
+        available_ = voice_;
+        availabilityChanged();
     }
     void say(const std::string& text) override {
         log.push_back("say:" + text);
@@ -87,11 +88,6 @@ class FakeSpeech final : public Speech {
     void stop() override {
         log.push_back("stop");
         speaking.clear();
-    }
-    // The engine proved impossible, or came back.
-    void setAvailable(bool available) {
-        available_ = available;
-        availabilityChanged();
     }
     std::vector<std::string> log;
     std::string speaking;

@@ -46,6 +46,18 @@ inline void tap(QWidget* w, QPoint at) {
     QTest::touchEvent(window, screen).release(0, w->mapTo(w->window(), at), window);
 }
 
+// What a question of a kind answered by a click offers, left to right; nothing for the others.
+inline std::vector<Ctl> choices(TipoDomanda kind) {
+    using enum TipoDomanda;
+    if (kind == CliccaSegmento)
+        return {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
+    if (kind == CliccaMisura)
+        return {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3};
+    if (kind == CliccaRettangolo)
+        return {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3};
+    return {};
+}
+
 struct WindowHarness : FakeServices {
     explicit WindowHarness(int widthPx = 1024, int heightPx = 768, unsigned seed = 1,
                            Pause* realPause = nullptr, const Screen* realScreen = nullptr,
@@ -67,7 +79,6 @@ struct WindowHarness : FakeServices {
         fatte[std::size_t(row)] = 1;
     }
     void click(Ctl id) const { QTest::mouseClick(window.control(id), Qt::LeftButton); }
-    void tap(Ctl id) const { ::tap(window.control(id), window.control(id)->rect().center()); }
     // Types `text` into a box, which must hold the keyboard, and presses Enter.
     void type(Ctl box, const QString& text) const {
         QCOMPARE(window.focusWidget(), window.control(box));

@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <map>
 #include <random>
 
 // The real pause, shortened to 2 ms (its dropping of input is checked by the window tests).
@@ -37,9 +36,7 @@ struct ShortPause final : Pause {
 class Monkey : public QObject {
   public:
     enum class Hold { None, Results }; // what held the program as an event went
-    Monkey(Form1Window& w, ShortPause&, unsigned seed) : w_(w), random_(seed) {
-        qApp->installEventFilter(this);
-    }
+    Monkey(Form1Window& w, unsigned seed) : w_(w), random_(seed) { qApp->installEventFilter(this); }
 
     // Sends events until `events` have gone in all, or `check` (run after each) finds a fault.
     int run(int events, std::function<QString(Hold)> check) {
@@ -125,10 +122,6 @@ class Monkey : public QObject {
 
     // An answer through the question's own controls: the right one when `right`.
     void answer(bool right) {
-        static const std::map<TipoDomanda, std::array<Ctl, 3>> choices = {
-            {TipoDomanda::CliccaSegmento, {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3}},
-            {TipoDomanda::CliccaMisura, {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3}},
-            {TipoDomanda::CliccaRettangolo, {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3}}};
         const Ctl boxes[] = {Ctl::Inp1, Ctl::Inp2, Ctl::Inp3, Ctl::Inp4, Ctl::Text1};
         const int factors[] = {1, 8, 10, 6, 1}; // what each box asks, times the answer
         const Modulo1& m = w_.modulo();
@@ -143,8 +136,8 @@ class Monkey : public QObject {
             return aim(via ? Ctl::VIA : Ctl::Command1);
         if (pick(8) == 0 && w_.control(Ctl::LEGGI)->isVisible())
             return aim(Ctl::LEGGI);
-        if (choices.contains(kind))
-            return aim(choices.at(kind)[right ? solution - 1 : pick(3)]);
+        if (const auto offered = choices(kind); !offered.empty())
+            return aim(offered.at(right ? solution - 1 : pick(3)));
         const auto n = std::ranges::find(boxes, w_.logic().stage().focus.value_or(Ctl::Text1));
         const QString number = QString::number(right ? solution * factors[n - boxes] : pick(100));
         if (w_.control(Ctl::INVIO)->isVisible() && pick(2)) { // on the number pad, once it shows

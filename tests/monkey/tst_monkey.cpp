@@ -17,7 +17,7 @@ class TestMonkey : public QObject {
         ShortPause pause;
         FakeSpeech speech;
         WindowHarness h(1024, 768, seed, &pause, nullptr, &speech);
-        Monkey monkey(h.window, pause, seed);
+        Monkey monkey(h.window, seed);
         QSignalSpy pad(static_cast<QPushButton*>(h.window.control(Ctl::INVIO)),
                        &QPushButton::clicked);
         int readings = 0, talkedOver = 0; // the feedback is never talked over

@@ -3,7 +3,6 @@
 // every question and results window from the screen and working each answer out from
 // the words and figures: a stored answer that does not follow from them fails here.
 #include "../forms/windowharness.h"
-#include "core/exercise/tastierino.h"
 #include "core/results/classificalogic.h"
 
 #include <QMap>
@@ -15,19 +14,10 @@ using enum TipoDomanda;
 
 namespace {
 
-// What a question of a kind answered by a click offers, left to right.
-std::array<Ctl, 3> choices(TipoDomanda kind) {
-    if (kind == CliccaSegmento)
-        return {Ctl::FrSegmento1, Ctl::FrSegmento2, Ctl::FrSegmento3};
-    if (kind == CliccaMisura)
-        return {Ctl::LbRisposta1, Ctl::LbRisposta2, Ctl::LbRisposta3};
-    return {Ctl::FrRet2, Ctl::FrRet1, Ctl::FrRet3};
-}
-
 // Height and base of the rectangle of choice 1..3, from the sides it paints.
 std::pair<int, int> rectangle(const WindowHarness& h, int choice) {
     int tall = 0, wide = 0;
-    for (const PaintedPiece& p : h.frame(choices(CliccaRettangolo)[choice - 1])->pieces())
+    for (const PaintedPiece& p : h.frame(choices(CliccaRettangolo).at(choice - 1))->pieces())
         ++(p.rect.height() > p.rect.width() ? tall : wide);
     return {tall / 2, wide / 2};
 }
@@ -75,7 +65,8 @@ int solve(const WindowHarness& h, TipoDomanda kind) {
         const double unit = n(2) / double(named(1));
         const double asked = x.captured(4).isEmpty() ? unit : unit * named(4);
         const QString caption = QString::number(asked, 'g', 6).replace('.', ',') + " cm";
-        return onlyChoice([&](int c) { return h.text(choices(CliccaMisura)[c - 1]) == caption; });
+        return onlyChoice(
+            [&](int c) { return h.text(choices(CliccaMisura).at(c - 1)) == caption; });
     }
     case QuattroMisure: {
         if (!match("(somma|differenza) (?:del|tra il) (\\w+) segmento (?:con|ed) il (\\w+) è "
@@ -112,67 +103,27 @@ int solve(const WindowHarness& h, TipoDomanda kind) {
     return -1;
 }
 
-// Types a number with taps on the keys of the number pad that show its digits, after a
-// slip put right with the pad's Backspace, and taps INVIO.
-void tapNumber(const WindowHarness& h, Ctl box, const QString& number) {
-    QCOMPARE(h.window.focusWidget(), h.window.control(box));
-    auto key = [&](QChar digit) {
-        return *std::ranges::find_if(kTastierino, [&](Ctl k) { return h.text(k) == digit; });
-    };
-    h.tap(key('7'));
-    h.tap(Ctl::TastoCancella);
-    for (QChar digit : number)
-        h.tap(key(digit));
-    h.tap(Ctl::INVIO);
-}
-
-// Answers right, or wrong: the next choice, a number three too big, a word (at the pad,
-// with no letters, nothing); with keys and clicks, or with taps alone.
-void answer(const WindowHarness& h, TipoDomanda kind, int solution, bool right, bool taps) {
+// Answers right, or wrong: the next choice, a number three too big, a word. (Taps on the
+// number pad are the monkey's and the window tests'.)
+void answer(const WindowHarness& h, TipoDomanda kind, int solution, bool right) {
     const int factors[] = {1, 8, 10, 6}; // the unit, then each segment in cm
-    auto type = [&](Ctl box, const QString& number) {
-        taps ? tapNumber(h, box, number) : h.type(box, number);
-    };
     if (kind == QuattroMisure)
         for (int i = 0; i < (right ? 4 : 1); ++i)
-            type(Ctl(index(Ctl::Inp1) + i), right  ? QString::number(solution * factors[i])
-                                            : taps ? ""
-                                                   : "nove");
+            h.type(Ctl(index(Ctl::Inp1) + i),
+                   right ? QString::number(solution * factors[i]) : "nove");
     else if (kind == NumeroSuiSegmenti || kind == NumeroSulRettangolo)
-        type(Ctl::Text1, QString::number(right ? solution : solution + 3));
-    else if (const Ctl choice = choices(kind)[(right ? solution - 1 : solution) % 3]; taps)
-        h.tap(choice);
+        h.type(Ctl::Text1, QString::number(right ? solution : solution + 3));
     else
-        h.click(choice);
+        h.click(choices(kind).at((right ? solution - 1 : solution) % 3));
 }
-
-// Counts the key presses that reach the program.
-struct KeyPresses final : QObject {
-    KeyPresses() { qApp->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override {
-        count += e->type() == QEvent::KeyPress;
-        return false;
-    }
-    int count = 0;
-};
 
 } // namespace
 
 class TestScriptedPupil : public QObject {
     Q_OBJECT
   private slots:
-    // With keys and clicks at a PC, or with taps alone at a whiteboard, where the number
-    // pad shows from the first touch on and takes the typed answers.
-    void playsTheFirstPassAndIsGradedForIt_data() {
-        QTest::addColumn<bool>("taps");
-        QTest::newRow("keys and clicks") << false;
-        QTest::newRow("taps alone") << true;
-    }
     void playsTheFirstPassAndIsGradedForIt() {
-        QFETCH(bool, taps);
         WindowHarness h(1024, 768, 17);
-        const KeyPresses keys;
-        auto press = [&](Ctl id) { taps ? h.tap(id) : h.click(id); };
         // Each results window: its place, grade word, then the dots of each row.
         QStringList seen;
         QString avviso;
@@ -197,15 +148,11 @@ class TestScriptedPupil : public QObject {
             // or a fresh Enter, leaves; not Escape, Space, Tab, a held Enter or Alt+F4.
             QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
             for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space})
-                if (!taps)
-                    QTest::keyClick(d->window()->windowHandle(), key);
-            if (!taps) // Enter still down from the last answer
-                QApplication::sendEvent(d, &held);
+                QTest::keyClick(d->window()->windowHandle(), key);
+            QApplication::sendEvent(d, &held); // Enter still down from the last answer
             closeFromOutside(d->window());
             seen.last() += d->isVisible() ? "" : " gone";
-            if (taps)
-                tap(d->findChild<QWidget*>("Command1"), QPoint(4, 4));
-            else if (seen.size() % 2)
+            if (seen.size() % 2)
                 QTest::keyClick(d->window()->windowHandle(), Qt::Key_Return);
             else
                 QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
@@ -230,7 +177,7 @@ class TestScriptedPupil : public QObject {
         };
         std::set<TipoDomanda> kinds;
         std::set<int> rows;
-        press(Ctl::VIA);
+        h.click(Ctl::VIA);
         for (int n = 1; n <= Modulo1::kQuestions; ++n) {
             checkFigures(h); // which also shows only the frames of the question's kind
             const int row = *rows.insert(h.text(Ctl::LbCodice).toInt()).first;
@@ -255,10 +202,10 @@ class TestScriptedPupil : public QObject {
             const int wrongs = int(kinds.insert(kind).second) + (n == 30 ? 4 : 0);
             feedback.clear();
             for (int w = 1; w <= wrongs; ++w) {
-                answer(h, kind, solution, false, taps);
+                answer(h, kind, solution, false);
                 QCOMPARE(h.counters(), QString("%1/%2").arg(answers + w).arg(errors + w));
             }
-            answer(h, kind, solution, true, taps);
+            answer(h, kind, solution, true);
             const int steps = kind == QuattroMisure ? 4 : 1;
             QCOMPARE(feedback,
                      QString("NO RIPROVA ").repeated(wrongs) + QString("BENE!! ").repeated(steps));
@@ -276,14 +223,13 @@ class TestScriptedPupil : public QObject {
         QVERIFY(dots[0] > 0 && dots[4] > 0 && dots[1] + dots[2] > 0); // best, worst, between
         // CLASSIFICA shows the same tally at the corner, grading nothing. Only FINE ends the
         // program: a close from the window system (Alt+F4) would lose the session's tally.
-        press(Ctl::Command1);
+        h.click(Ctl::Command1);
         QCOMPARE(seen.last(), "0,0 " + expected.last().mid(expected.last().indexOf(' ', 5)));
         QCOMPARE(seen.size(), expected.size() + 1);
         QVERIFY(!h.window.findChild<QWidget*>("classificaform")); // each one destroyed once closed
         closeFromOutside(&h.window);
-        press(Ctl::FINE);
+        h.click(Ctl::FINE);
         QCOMPARE(h.terminations, 1);
-        QCOMPARE(keys.count > 0, !taps);
     }
 };
 

@@ -37,10 +37,6 @@ void changeScreens(const QList<QRect>& areas) {
     QTRY_COMPARE(QGuiApplication::primaryScreen()->geometry(), areas.first());
 }
 
-void changeScreen(const QRect& area) {
-    changeScreens({area});
-}
-
 // Everything the pupil sees of the exercise window: each control's place, size, font and
 // text, each figure's pieces, and where the keyboard goes.
 QString layout(const WindowHarness& h) {
@@ -113,7 +109,7 @@ class TestScreenChange : public QObject {
                             .Timer1_Timer(); // the time shown, from the question's start
                         h.window.showStage();
                     };
-                    changeScreen(before);
+                    changeScreens({before});
                     WindowHarness moved(0, 0, 1, nullptr, &screen, nullptr,
                                         {.pad = PadMode::Always});
                     play(moved, [&] {
@@ -121,7 +117,7 @@ class TestScreenChange : public QObject {
                             moved.window.setGeometry(after);
                             QTRY_COMPARE(moved.window.geometry(), after);
                         }
-                        changeScreen(after);
+                        changeScreens({after});
                         QTRY_COMPARE(moved.window.geometry(), after);
                     });
                     WindowHarness fresh(0, 0, 1, nullptr, &screen, nullptr,
@@ -144,7 +140,7 @@ class TestScreenChange : public QObject {
     // as the exercise's timer ticks. A taller projector placed elsewhere on the desktop takes
     // over the screen: the window is placed from the new one.
     void resultsWindowHoldsTheExerciseAndFollowsTheScreen() {
-        changeScreen({0, 0, 1024, 768});
+        changeScreens({{0, 0, 1024, 768}});
         const QtScreen screen;
         WindowHarness h(0, 0, 1, nullptr, &screen, nullptr, {.pad = PadMode::Always});
         h.putQuestion(0);
@@ -172,7 +168,7 @@ class TestScreenChange : public QObject {
                 seen << line.trimmed();
             };
             where();
-            changeScreen({200, 100, 1280, 1024});
+            changeScreens({{200, 100, 1280, 1024}});
             QTRY_COMPARE(h.window.geometry(), QRect(200, 100, 1280, 1024));
             where();
             QTest::keyClick(window, Qt::Key_Return); // PROSEGUI
