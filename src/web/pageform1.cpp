@@ -175,14 +175,8 @@ bool PageForm1::hasAnswers() const {
 
 void PageForm1::aggiorna() {
     const Stage& stage = logic_.stage();
-    const bool frameMoved =
-        !shownOnce_ || shown_[Ctl::Frame1].geometry != stage[Ctl::Frame1].geometry;
-    for (const Form1ControlDesign& d : form1Design()) {
-        const bool unchanged = shownOnce_ && shown_[d.id] == stage[d.id];
-        if (unchanged && !(d.inFrame1 && frameMoved))
-            continue;
-        applicaControllo(d.id);
-    }
+    for (Ctl id : controlsToShow(shownOnce_ ? &shown_ : nullptr, stage))
+        applicaControllo(id);
     if (!shownOnce_ || shown_.back != stage.back)
         setStyle(root_, "backgroundColor", cssColour(stage.back));
     if (!shownOnce_ || shown_.window.width != stage.window.width ||

@@ -25,3 +25,13 @@ bool figuresChanged(const Stage& before, const Stage& now) {
             return true;
     return false;
 }
+
+std::vector<Ctl> controlsToShow(const Stage* shown, const Stage& now) {
+    const bool frameMoved =
+        shown == nullptr || (*shown)[Ctl::Frame1].geometry != now[Ctl::Frame1].geometry;
+    std::vector<Ctl> changed;
+    for (const Form1ControlDesign& d : form1Design())
+        if (shown == nullptr || (*shown)[d.id] != now[d.id] || (d.inFrame1 && frameMoved))
+            changed.push_back(d.id);
+    return changed;
+}

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The frames that hold the figures of the stage, figure 0 first.
 constexpr std::array<Ctl, 3> kSegmentFrames = {Ctl::FrSegmento1, Ctl::FrSegmento2,
@@ -48,6 +49,12 @@ struct Stage {
 // stages: a window paints the pieces anew only then, so that the once-a-second
 // refresh of the time display does not rebuild them.
 bool figuresChanged(const Stage& before, const Stage& now);
+
+// The controls a window must show anew to go from the stage it shows (none
+// yet when `shown` is null) to `now`: those whose state changed, and every
+// control inside Frame1 when the frame moved, since they are placed from its
+// corner.
+std::vector<Ctl> controlsToShow(const Stage* shown, const Stage& now);
 
 // The stage as the design of Form1 creates it.
 Stage stageFromDesign();

@@ -263,14 +263,8 @@ void Form1Window::paintEvent(QPaintEvent* event) {
 
 void Form1Window::aggiorna() {
     const Stage& stage = logic_.stage();
-    const bool frameMoved =
-        !shownOnce_ || shown_[Ctl::Frame1].geometry != stage[Ctl::Frame1].geometry;
-    for (const Form1ControlDesign& d : form1Design()) {
-        const bool unchanged = shownOnce_ && shown_[d.id] == stage[d.id];
-        if (unchanged && !(d.inFrame1 && frameMoved))
-            continue;
-        applicaControllo(d.id);
-    }
+    for (Ctl id : controlsToShow(shownOnce_ ? &shown_ : nullptr, stage))
+        applicaControllo(id);
     if (!shownOnce_ || shown_.back != stage.back) {
         QPalette p = palette();
         p.setColor(QPalette::Window, toQColor(stage.back));
