@@ -227,14 +227,7 @@ void PageForm1::applicaControllo(Ctl id) {
     val& e = elements_[static_cast<std::size_t>(index(id))];
     const double tpp = screen_.twipsPerPixel();
 
-    double containerLeft = 0;
-    double containerTop = 0;
-    if (d.inFrame1) {
-        containerLeft = stage[Ctl::Frame1].geometry.left;
-        containerTop = stage[Ctl::Frame1].geometry.top;
-    }
-    const ScalableGeometry& g = c.geometry;
-    PixelRect r = toPixels(containerLeft, containerTop, g.left, g.top, g.width, g.height, tpp);
+    PixelRect r = controlPixels(stage, id, tpp);
     if (d.autoSize) {
         // Auto-size labels keep their left and top edge and follow their text.
         setStyle(e, "left", std::to_string(r.x) + "px");
@@ -242,7 +235,7 @@ void PageForm1::applicaControllo(Ctl id) {
     } else {
         place(e, r);
     }
-    setFont(e, d.font, std::max(1.0f, g.fontSize), tpp);
+    setFont(e, d.font, std::max(1.0f, c.geometry.fontSize), tpp);
     if (d.kind == ControlKind::Label || d.kind == ControlKind::Button ||
         d.kind == ControlKind::TextBox)
         setText(e, d.kind, c.text);

@@ -35,3 +35,14 @@ std::vector<Ctl> controlsToShow(const Stage* shown, const Stage& now) {
             changed.push_back(d.id);
     return changed;
 }
+
+PixelRect controlPixels(const Stage& stage, Ctl id, double twipsPerPixel) {
+    double containerLeft = 0;
+    double containerTop = 0;
+    if (design(id).inFrame1) {
+        containerLeft = stage[Ctl::Frame1].geometry.left;
+        containerTop = stage[Ctl::Frame1].geometry.top;
+    }
+    const ScalableGeometry& g = stage[id].geometry;
+    return toPixels(containerLeft, containerTop, g.left, g.top, g.width, g.height, twipsPerPixel);
+}

@@ -4,6 +4,7 @@
 #include "core/figures/figuregeometry.h"
 #include "core/forms/form1design.h"
 #include "core/screen/ridimschermo.h"
+#include "core/screen/twips.h"
 
 #include <array>
 #include <optional>
@@ -55,6 +56,10 @@ bool figuresChanged(const Stage& before, const Stage& now);
 // control inside Frame1 when the frame moved, since they are placed from its
 // corner.
 std::vector<Ctl> controlsToShow(const Stage* shown, const Stage& now);
+
+// Where a control of the stage stands in pixels, in the window, or in Frame1
+// for the controls placed inside it.
+PixelRect controlPixels(const Stage& stage, Ctl id, double twipsPerPixel);
 
 // The stage as the design of Form1 creates it.
 Stage stageFromDesign();

@@ -309,19 +309,11 @@ void Form1Window::applicaControllo(Ctl id) {
     QWidget* w = control(id);
     const double tpp = services_.screen.twipsPerPixel();
 
-    double containerLeft = 0;
-    double containerTop = 0;
-    if (d.inFrame1) {
-        containerLeft = stage[Ctl::Frame1].geometry.left;
-        containerTop = stage[Ctl::Frame1].geometry.top;
-    }
-    const ScalableGeometry& g = c.geometry;
-    const PixelRect r =
-        toPixels(containerLeft, containerTop, g.left, g.top, g.width, g.height, tpp);
+    const PixelRect r = controlPixels(stage, id, tpp);
 
     // A text box lays its text out, and so loads the font, as soon as it gets
     // one: a hidden control takes its font when it shows.
-    const QFont font = toQFont(d.font, std::max(1.0f, g.fontSize));
+    const QFont font = toQFont(d.font, std::max(1.0f, c.geometry.fontSize));
     if (c.visible && w->font() != font)
         w->setFont(font);
 
