@@ -47,7 +47,8 @@ std::optional<Ctl> controlNamed(std::string_view name) {
 // one line on the console.
 ClassroomSettings settingsFromAddress() {
     val frazioni = val::global("frazioni");
-    SettingsFileContent address{.path = frazioni["indirizzo"].as<std::string>()};
+    SettingsFileContent address;
+    address.path = frazioni["indirizzo"].as<std::string>();
     const val pairs = frazioni["parametri"];
     const int n = pairs["length"].as<int>();
     for (int i = 0; i < n; ++i)
