@@ -258,6 +258,9 @@ test('every cue plays from the sounds inside the page', async () => {
     try {
         const pupil = new Pupil(h, 'mouse and keyboard');
         await pupil.press('VIA'); // the first gesture lets sound start: the start cue
+        // The sound device opens just after the gesture; a cue asked for before the
+        // start cue has begun would cut it short, as a new cue cuts any cue playing.
+        await h.page.waitForFunction(() => window.__sounds.recorded >= 1, { timeout: 5000 });
         const q = await pupil.question();
         await pupil.answer(q, false);
         await pupil.answer(q, true);
